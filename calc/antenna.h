@@ -1,0 +1,21 @@
+#pragma once
+
+#include "calc/result.h"
+
+#include <string_view>
+
+namespace calc {
+
+// The three lengths to cut, in metres, unrounded.
+struct Lengths {
+    double overAll = 0.0; // the whole antenna
+    double coax = 0.0;    // the coaxial cable
+    double stub = 0.0;    // the tuning stub
+};
+
+// Lengths for a centre frequency in Mc, given as the user typed it. Fails
+// when the text is not a number, is zero, or is so small that a length would
+// be infinite; on success all three lengths are finite and not negative.
+[[nodiscard]] Result<Lengths> calculateLengths(std::string_view frequencyText);
+
+} // namespace calc

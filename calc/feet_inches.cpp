@@ -1,0 +1,50 @@
+#include "calc/feet_inches.h"
+
+#include "calc/decimal_text.h"
+
+namespace calc {
+
+namespace {
+
+constexpr double metresPerInch = 0.0254;
+constexpr double metresPerFoot = 0.3048;
+constexpr int inchesPerFoot = 12;
+
+} // namespace
+
+std::int16_t findComma(const std::string &text)
+{
+    std::int16_t pos = 1;
+    while (static_cast<std::size_t>(pos) <= text.size() && text[pos - 1] != ',')
+        ++pos;
+    return pos;
+}
+
+FeetInches toFeetInches(double metres)
+{
+    FeetInches result;
+    result.inchesTotal = metres / metresPerInch;
+    result.feetRounded = roundDecimals(result.inchesTotal / inchesPerFoot, 2);
+    const std::string feet = DecimalText::write(result.feetRounded);
+
+    if (feet.find('E') != std::string::npos) {
+        // Exponent form only comes at 10^15 feet and more, where hundredths of
+        // a foot are lost anyway. Taking the digits before its comma as whole
+        // feet would turn 4,62E+15 into 4, so the whole form stands for the
+        // feet and no inches are left over.
+        result.commaPos = static_cast<std::int16_t>(feet.size() + 1);
+        result.footFraction = 0.0;
+    } else {
+        result.commaPos = findComma(feet);
+        const auto afterComma = static_cast<std::size_t>(result.commaPos);
+        result.footFraction =
+            afterComma < feet.size() ? DecimalText::read("," + feet.substr(afterComma)).value() : 0.0;
+    }
+
+    result.inchesPart = roundDecimals((result.footFraction * metresPerFoot) / metresPerInch, 1);
+    result.wholeFeetText = "( " + feet.substr(0, result.commaPos - 1) + "' ";
+    result.inchesText = DecimalText::write(result.inchesPart) + "'' )";
+    return result;
+}
+
+} // namespace calc

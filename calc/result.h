@@ -1,0 +1,36 @@
+#pragma once
+
+#include <utility>
+#include <variant>
+
+namespace calc {
+
+// Why a calculation could not produce lengths. The window turns each kind
+// into its own message, so the kinds follow what the user has to change.
+enum class Failure {
+    NotANumber, // empty, a lone comma, or text that is not digits and one comma
+    Zero,       // the frequency is zero: nothing to divide by
+    TooLarge,   // the frequency text is beyond the range of a double
+    TooSmall,   // the frequency is so small that a length leaves that range
+};
+
+// Either a value or the reason there is none; never both, never neither.
+template <typename T>
+class Result {
+public:
+    Result(T value) : m_content(std::move(value)) {}          // NOLINT: implicit on purpose
+    Result(Failure failure) : m_content(failure) {}           // NOLINT: implicit on purpose
+
+    [[nodiscard]] bool ok() const { return std::holds_alternative<T>(m_content); }
+    explicit operator bool() const { return ok(); }
+
+    // Precondition: ok().
+    [[nodiscard]] const T &value() const { return std::get<T>(m_content); }
+    // Precondition: !ok().
+    [[nodiscard]] Failure failure() const { return std::get<Failure>(m_content); }
+
+private:
+    std::variant<T, Failure> m_content;
+};
+
+} // namespace calc
