@@ -16,15 +16,15 @@ Result<Lengths> calculateLengths(std::string_view frequencyText)
         return Failure::Zero;
 
     Lengths lengths;
-    lengths.overAll = 140.8 / f;
-    lengths.coax = 99.4 / f;
+    lengths.LengthOverAll = 140.8 / f;
+    lengths.LengthCoax = 99.4 / f;
     // From the unrounded lengths, not from 20.7 / f: the stub is what is left
     // of the antenna beyond the coax, halved.
-    lengths.stub = (lengths.overAll - lengths.coax) / 2;
+    lengths.LengthStub = (lengths.LengthOverAll - lengths.LengthCoax) / 2;
 
     // The overall length is the largest of the three: when it is finite, so
     // are the others.
-    if (!std::isfinite(lengths.overAll))
+    if (!std::isfinite(lengths.LengthOverAll))
         return Failure::TooSmall;
     return lengths;
 }

@@ -8,9 +8,9 @@ namespace calc {
 
 // The three lengths to cut, in metres, unrounded.
 struct Lengths {
-    double overAll = 0.0; // the whole antenna
-    double coax = 0.0;    // the coaxial cable
-    double stub = 0.0;    // the tuning stub
+    double LengthOverAll = 0.0; // the whole antenna
+    double LengthCoax = 0.0;    // the coaxial cable
+    double LengthStub = 0.0;    // the tuning stub
 };
 
 // Lengths for a centre frequency in Mc, given as the user typed it. Fails

@@ -23,27 +23,27 @@ std::int16_t findComma(const std::string &text)
 FeetInches toFeetInches(double metres)
 {
     FeetInches result;
-    result.inchesTotal = metres / metresPerInch;
-    result.feetRounded = roundDecimals(result.inchesTotal / inchesPerFoot, 2);
-    const std::string feet = DecimalText::write(result.feetRounded);
+    result.InchesTotal = metres / metresPerInch;
+    result.FeetRounded = roundDecimals(result.InchesTotal / inchesPerFoot, 2);
+    const std::string feet = DecimalText::write(result.FeetRounded);
 
     if (feet.find('E') != std::string::npos) {
         // Exponent form only comes at 10^15 feet and more, where hundredths of
         // a foot are lost anyway. Taking the digits before its comma as whole
         // feet would turn 4,62E+15 into 4, so the whole form stands for the
         // feet and no inches are left over.
-        result.commaPos = static_cast<std::int16_t>(feet.size() + 1);
-        result.footFraction = 0.0;
+        result.CommaPos = static_cast<std::int16_t>(feet.size() + 1);
+        result.FootFraction = 0.0;
     } else {
-        result.commaPos = findComma(feet);
-        const auto afterComma = static_cast<std::size_t>(result.commaPos);
-        result.footFraction =
+        result.CommaPos = findComma(feet);
+        const auto afterComma = static_cast<std::size_t>(result.CommaPos);
+        result.FootFraction =
             afterComma < feet.size() ? DecimalText::read("," + feet.substr(afterComma)).value() : 0.0;
     }
 
-    result.inchesPart = roundDecimals((result.footFraction * metresPerFoot) / metresPerInch, 1);
-    result.wholeFeetText = "( " + feet.substr(0, result.commaPos - 1) + "' ";
-    result.inchesText = DecimalText::write(result.inchesPart) + "'' )";
+    result.InchesPart = roundDecimals((result.FootFraction * metresPerFoot) / metresPerInch, 1);
+    result.WholeFeetText = "( " + feet.substr(0, result.CommaPos - 1) + "' ";
+    result.InchesText = DecimalText::write(result.InchesPart) + "'' )";
     return result;
 }
 

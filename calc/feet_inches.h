@@ -8,13 +8,13 @@ namespace calc {
 // One length in feet and inches, with the intermediate values of the
 // conversion kept, since the window holds them as its working values.
 struct FeetInches {
-    double inchesTotal = 0.0;  // the length in inches, unrounded
-    double feetRounded = 0.0;  // the length in feet, rounded to two decimals
-    std::int16_t commaPos = 0; // 1-based place of the comma in the feet text; length + 1 without one
-    double footFraction = 0.0; // the part of a foot after the whole feet
-    double inchesPart = 0.0;   // inches beyond the whole feet, rounded to one decimal
-    std::string wholeFeetText; // "( 21' " - the trailing blank separates it from the inches
-    std::string inchesText;    // "8,9'' )"
+    double InchesTotal = 0.0;  // the length in inches, unrounded
+    double FeetRounded = 0.0;  // the length in feet, rounded to two decimals
+    std::int16_t CommaPos = 0; // 1-based place of the comma in the feet text; length + 1 without one
+    double FootFraction = 0.0; // the part of a foot after the whole feet
+    double InchesPart = 0.0;   // inches beyond the whole feet, rounded to one decimal
+    std::string WholeFeetText; // "( 21' " - the trailing blank separates it from the inches
+    std::string InchesText;    // "8,9'' )"
 };
 
 // Converts a length in metres the way the cut list shows it: the feet are

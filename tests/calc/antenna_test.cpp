@@ -24,9 +24,9 @@ TEST_P(MetricLengths, AreShownRoundedToCentimetres)
 {
     const auto result = calc::calculateLengths(GetParam().frequency);
     ASSERT_TRUE(result.ok());
-    EXPECT_EQ(shown(result.value().overAll), GetParam().overAll);
-    EXPECT_EQ(shown(result.value().coax), GetParam().coax);
-    EXPECT_EQ(shown(result.value().stub), GetParam().stub);
+    EXPECT_EQ(shown(result.value().LengthOverAll), GetParam().overAll);
+    EXPECT_EQ(shown(result.value().LengthCoax), GetParam().coax);
+    EXPECT_EQ(shown(result.value().LengthStub), GetParam().stub);
 }
 
 INSTANTIATE_TEST_SUITE_P(Antenna, MetricLengths, testing::Values(
@@ -40,9 +40,9 @@ INSTANTIATE_TEST_SUITE_P(Antenna, MetricLengths, testing::Values(
 TEST(Antenna, StubIsHalfTheDifferenceOfTheUnroundedLengths)
 {
     const auto lengths = calc::calculateLengths("21,250").value();
-    EXPECT_DOUBLE_EQ(lengths.overAll, 140.8 / 21.25);
-    EXPECT_DOUBLE_EQ(lengths.coax, 99.4 / 21.25);
-    EXPECT_EQ(lengths.stub, (lengths.overAll - lengths.coax) / 2);
+    EXPECT_DOUBLE_EQ(lengths.LengthOverAll, 140.8 / 21.25);
+    EXPECT_DOUBLE_EQ(lengths.LengthCoax, 99.4 / 21.25);
+    EXPECT_EQ(lengths.LengthStub, (lengths.LengthOverAll - lengths.LengthCoax) / 2);
 }
 
 struct FailCase {

@@ -17,8 +17,8 @@ class FeetAndInches : public testing::TestWithParam<FeetCase> {};
 TEST_P(FeetAndInches, GivesTheTwoLabelTexts)
 {
     const calc::FeetInches converted = calc::toFeetInches(GetParam().metres);
-    EXPECT_EQ(converted.wholeFeetText, GetParam().wholeFeet);
-    EXPECT_EQ(converted.inchesText, GetParam().inches);
+    EXPECT_EQ(converted.WholeFeetText, GetParam().wholeFeet);
+    EXPECT_EQ(converted.InchesText, GetParam().inches);
 }
 
 INSTANTIATE_TEST_SUITE_P(FeetInches, FeetAndInches, testing::Values(
@@ -42,15 +42,15 @@ TEST(FeetInches, KeepsTheIntermediateValues)
 {
     // 3,2 feet: one digit after the comma is two tenths of a foot.
     const calc::FeetInches stub = calc::toFeetInches(3.2 * 0.3048);
-    EXPECT_EQ(stub.feetRounded, 3.2);
-    EXPECT_EQ(stub.commaPos, 2);
-    EXPECT_DOUBLE_EQ(stub.footFraction, 0.2);
-    EXPECT_EQ(stub.inchesPart, 2.4);
-    EXPECT_EQ(stub.inchesText, "2,4'' )");
+    EXPECT_EQ(stub.FeetRounded, 3.2);
+    EXPECT_EQ(stub.CommaPos, 2);
+    EXPECT_DOUBLE_EQ(stub.FootFraction, 0.2);
+    EXPECT_EQ(stub.InchesPart, 2.4);
+    EXPECT_EQ(stub.InchesText, "2,4'' )");
 
     const calc::FeetInches whole = calc::toFeetInches(22 * 0.3048);
-    EXPECT_EQ(whole.commaPos, 3); // "22": its length plus one
-    EXPECT_EQ(whole.footFraction, 0.0);
+    EXPECT_EQ(whole.CommaPos, 3); // "22": its length plus one
+    EXPECT_EQ(whole.FootFraction, 0.0);
 }
 
 } // namespace

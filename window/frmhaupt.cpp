@@ -1,0 +1,209 @@
+#include "window/frmhaupt.h"
+
+#include "calc/decimal_text.h"
+#include "window/layout.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+int toPixels(int twips) { return qRound(twips / double(layout::twipsPerPixel)); }
+
+// Edges are converted rather than sizes, so that controls whose edges meet in
+// twips still meet in pixels.
+QRect toPixels(const layout::Control &control)
+{
+    return {QPoint(toPixels(control.left), toPixels(control.top)),
+            QPoint(toPixels(control.left + control.width) - 1, toPixels(control.top + control.height) - 1)};
+}
+
+// The window was drawn with Windows fonts. Liberation Sans and Arimo share
+// Arial's metrics, the nearest to MS Sans Serif that Linux has; DejaVu Sans
+// is Verdana's designer's own relative.
+void registerFontSubstitutes()
+{
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("Sans Serif")});
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+}
+
+QFont toFont(const layout::Font &spec)
+{
+    QFont font(QString::fromLatin1(spec.family));
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    return font;
+}
+
+QString shown(const std::string &text) { return QString::fromStdString(text); }
+
+QString failureMessage(calc::Failure failure)
+{
+    switch (failure) {
+    case calc::Failure::NotANumber:
+        return QObject::tr("The frequency is not a number. Type the centre frequency of the band in Mc, "
+                           "with digits and at most one comma, for example 21,250.");
+    case calc::Failure::Zero:
+        return QObject::tr("The frequency is zero, and an antenna for zero Mc has no length. "
+                           "Type a frequency above zero, for example 21,250.");
+    case calc::Failure::TooLarge:
+        return QObject::tr("The frequency is too large to calculate with. "
+                           "Type the centre frequency of the band in Mc, for example 21,250.");
+    case calc::Failure::TooSmall:
+        return QObject::tr("The frequency is too small: the antenna would be longer than any length "
+                           "this program can show. Type a larger frequency, for example 21,250.");
+    }
+    return {};
+}
+
+} // namespace
+
+frmHaupt::frmHaupt(QWidget *parent) : QWidget(parent)
+{
+    registerFontSubstitutes();
+    setWindowTitle(QString::fromLatin1(layout::caption));
+    setFont(toFont(layout::defaultFont));
+    setFixedSize(toPixels(layout::clientWidth), toPixels(layout::clientHeight));
+    buildControls();
+
+    connect(cmdCalc, &QPushButton::clicked, this, &frmHaupt::cmdCalc_Click);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmHaupt::cmdQuit_Click);
+}
+
+void frmHaupt::buildControls()
+{
+    QWidget *previousInTabOrder = nullptr;
+    for (const layout::Control &row : layout::controls) {
+        const QString text = QString::fromLatin1(row.text);
+        QWidget *control = nullptr;
+        switch (row.kind) {
+        case layout::Kind::Label: {
+            auto *label = new QLabel(this);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(row.alignment | Qt::AlignTop);
+            control = label;
+            break;
+        }
+        case layout::Kind::TextBox: {
+            auto *box = new QLineEdit(text, this);
+            box->setAlignment(row.alignment | Qt::AlignVCenter);
+            box->setReadOnly(row.readOnly);
+            control = box;
+            break;
+        }
+        case layout::Kind::Button:
+            control = new QPushButton(text, this);
+            break;
+        }
+
+        control->setObjectName(layout::objectName(row));
+        control->setGeometry(toPixels(row));
+        control->setFont(toFont(row.font));
+        if (row.background) {
+            QPalette palette = control->palette();
+            palette.setColor(QPalette::Base, QColor::fromRgb(*row.background));
+            control->setPalette(palette);
+        }
+        if (row.toolTip)
+            control->setToolTip(QString::fromLatin1(row.toolTip));
+
+        if (auto *label = qobject_cast<QLabel *>(control)) {
+            m_designRects.insert(label, control->geometry());
+            setLabelText(label, text);
+        }
+        if (control->focusPolicy() != Qt::NoFocus) {
+            if (previousInTabOrder)
+                setTabOrder(previousInTabOrder, control);
+            previousInTabOrder = control;
+        }
+
+        switch (row.array) {
+        case layout::Array::Text1: Text1.at(row.index) = static_cast<QLineEdit *>(control); break;
+        case layout::Array::Label1: Label1.at(row.index) = static_cast<QLabel *>(control); break;
+        case layout::Array::Label2: Label2.at(row.index) = static_cast<QLabel *>(control); break;
+        case layout::Array::Label3: Label3 = static_cast<QLabel *>(control); break;
+        case layout::Array::Label4: Label4.at(row.index) = static_cast<QLabel *>(control); break;
+        case layout::Array::cmdCalc: cmdCalc = static_cast<QPushButton *>(control); break;
+        case layout::Array::cmdQuit: cmdQuit = static_cast<QPushButton *>(control); break;
+        }
+    }
+}
+
+// A label keeps its right edge from the layout and grows leftwards when its
+// text needs more room, so that "( 461' " is never cut off.
+void frmHaupt::setLabelText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    const QRect design = m_designRects.value(label);
+    const int needed = label->fontMetrics().horizontalAdvance(text);
+    const int width = std::max(design.width(), needed);
+    label->setGeometry(design.right() + 1 - width, design.top(), width, design.height());
+}
+
+void frmHaupt::cmdCalc_Click()
+{
+    ReadFrequency();
+    ClearResults();
+    CalculateLengths();
+}
+
+void frmHaupt::cmdQuit_Click() { QCoreApplication::quit(); }
+
+void frmHaupt::ReadFrequency() { m_work.FrequencyText = Text1[0]->text().toStdString(); }
+
+void frmHaupt::ClearResults()
+{
+    for (int row = 0; row < resultRows; ++row)
+        Text1[row + 1]->setText(QString());
+}
+
+void frmHaupt::CalculateLengths()
+{
+    const auto lengths = calc::calculateLengths(m_work.FrequencyText);
+    if (!lengths) {
+        reportFailure(failureMessage(lengths.failure()));
+        return;
+    }
+    m_work.Lengths = lengths.value();
+    ShowMetric();
+    for (int row = 0; row < resultRows; ++row) {
+        m_work.FeetInches = calc::toFeetInches(rowLength(row));
+        ShowFeetInches(row);
+    }
+}
+
+void frmHaupt::ShowMetric()
+{
+    for (int row = 0; row < resultRows; ++row)
+        Text1[row + 1]->setText(shown(calc::DecimalText::write(calc::roundDecimals(rowLength(row), 2))));
+}
+
+void frmHaupt::ShowFeetInches(int row)
+{
+    setLabelText(Label4[row], shown(m_work.FeetInches.WholeFeetText));
+    setLabelText(Label2[7 + row], shown(m_work.FeetInches.InchesText));
+}
+
+double frmHaupt::rowLength(int row) const
+{
+    const std::array lengths{m_work.Lengths.LengthOverAll, m_work.Lengths.LengthCoax, m_work.Lengths.LengthStub};
+    return lengths.at(row);
+}
+
+void frmHaupt::reportFailure(const QString &message)
+{
+    QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    box.exec();
+    // Back to the frequency box, ready for the corrected frequency.
+    activateWindow();
+    Text1[0]->setFocus(Qt::OtherFocusReason);
+    Text1[0]->selectAll();
+}
