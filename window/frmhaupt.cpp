@@ -1,10 +1,14 @@
 #include "window/frmhaupt.h"
 
 #include "calc/decimal_text.h"
+#include "window/keycode.h"
 #include "window/layout.h"
 
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QFont>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -96,6 +100,10 @@ void frmHaupt::buildControls()
             auto *box = new QLineEdit(text, this);
             box->setAlignment(row.alignment | Qt::AlignVCenter);
             box->setReadOnly(row.readOnly);
+            // Composed and dead-key text would reach the box past the key
+            // filter; the boxes take digits and a comma only.
+            box->setAttribute(Qt::WA_InputMethodEnabled, false);
+            box->installEventFilter(this);
             control = box;
             break;
         }
@@ -146,6 +154,118 @@ void frmHaupt::setLabelText(QLabel *label, const QString &text)
     const int needed = label->fontMetrics().horizontalAdvance(text);
     const int width = std::max(design.width(), needed);
     label->setGeometry(design.right() + 1 - width, design.top(), width, design.height());
+}
+
+bool frmHaupt::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto box = std::find(Text1.cbegin(), Text1.cend(), watched);
+    if (box == Text1.cend())
+        return QWidget::eventFilter(watched, event);
+    const auto index = static_cast<int>(box - Text1.cbegin());
+
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+        return filterTyping(index, static_cast<QKeyEvent *>(event));
+    case QEvent::FocusIn: {
+        // Coming back out of the box's own context menu is no new visit: the
+        // caret stays where a Paste left it. Start-up and coming back to the
+        // window are, and select the whole text like Tab or a click.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::PopupFocusReason)
+            Text1_GotFocus(index);
+        m_clickFocusedBox = reason == Qt::MouseFocusReason ? index : -1;
+        break;
+    }
+    case QEvent::FocusOut:
+        m_clickFocusedBox = -1;
+        break;
+    case QEvent::MouseButtonPress:
+        // The press that brought the focus would put the caret where it
+        // landed and undo the selection just made.
+        if (m_clickFocusedBox == index && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            m_clickFocusedBox = -1;
+            return true;
+        }
+        break;
+    case QEvent::InputMethod:
+        return true; // input methods are off for the boxes; drop what one still sends
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool frmHaupt::filterTyping(int index, QKeyEvent *event)
+{
+    const std::optional<int> code = characterCode(*event);
+    if (!code)
+        return false; // types no character: the box handles the key as usual
+
+    int KeyAscii = *code;
+    Text1_KeyPress(index, KeyAscii);
+    if (KeyAscii == 0) {
+        // Accepting the shortcut override claims the key for the box, so that
+        // no shortcut acts on it either; the key press itself is dropped.
+        event->accept();
+        return true;
+    }
+    if (KeyAscii == *code || event->type() != QEvent::KeyPress)
+        return false;
+
+    // The filter typed another character ("." became ","): deliver that one.
+    QKeyEvent replaced(QEvent::KeyPress, KeyAscii, Qt::NoModifier, QString(QChar(KeyAscii)));
+    QCoreApplication::sendEvent(Text1[index], &replaced);
+    return true;
+}
+
+// Every box is judged against the frequency box, the only one that takes
+// typing, so a comma typed into a result box is refused when the frequency
+// already has one; the result boxes are read-only in any case.
+void frmHaupt::Text1_KeyPress([[maybe_unused]] int Index, int &KeyAscii) const
+{
+    FilterKey(Text1[0], KeyAscii, false, QStringLiteral(","));
+}
+
+void frmHaupt::FilterKey(const QLineEdit *oText, int &KeyAscii, bool AllowNegative, const QString &DecimalSeparator)
+{
+    constexpr int backspace = 8;
+    constexpr int enter = 13;
+    constexpr int comma = ',';
+    constexpr int point = '.';
+    constexpr int minus = '-';
+    const int separator = DecimalSeparator.isEmpty() ? 0 : DecimalSeparator.at(0).unicode();
+
+    const int key = KeyAscii;
+    if (!(key >= '0' && key <= '9') && key != separator) {
+        switch (key) {
+        case backspace:
+        case enter:
+            break;
+        case comma:
+        case point:
+            KeyAscii = separator;
+            break;
+        case minus: {
+            const int caret = oText->hasSelectedText() ? oText->selectionStart() : oText->cursorPosition();
+            if (caret > 0 || !AllowNegative)
+                KeyAscii = 0;
+            break;
+        }
+        default:
+            KeyAscii = 0;
+        }
+    }
+
+    if (separator > 0 && KeyAscii == separator && oText->text().contains(QChar(separator)))
+        KeyAscii = 0;
+}
+
+// Selects the whole text, so that what is typed next replaces it.
+void frmHaupt::Text1_GotFocus(int Index)
+{
+    QLineEdit *box = Text1[Index];
+    box->setSelection(0, static_cast<int>(box->text().size()));
 }
 
 void frmHaupt::cmdCalc_Click()

@@ -10,6 +10,7 @@
 #include <array>
 #include <string>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -32,6 +33,13 @@ public:
     };
     [[nodiscard]] const WorkingValues &workingValues() const { return m_work; }
 
+    // Lets through only what can belong to a decimal number: digits, one
+    // separator (typed as "," or "."), a leading "-" when negatives are
+    // allowed, Backspace (8) and Enter (13). Anything else sets KeyAscii to 0.
+    // The caret and text of oText decide about "-" and a second separator.
+    static void FilterKey(const QLineEdit *oText, int &KeyAscii, bool AllowNegative,
+                          const QString &DecimalSeparator);
+
     // The controls, as arrays indexed like the window's control arrays.
     // Label2 has no elements 4 to 6; they stay null.
     std::array<QLineEdit *, 4> Text1{};
@@ -42,7 +50,14 @@ public:
     QPushButton *cmdCalc = nullptr;
     QPushButton *cmdQuit = nullptr;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void Text1_KeyPress(int Index, int &KeyAscii) const;
+    void Text1_GotFocus(int Index);
+    bool filterTyping(int index, QKeyEvent *event);
+
     void cmdCalc_Click();
     void cmdQuit_Click();
 
@@ -63,4 +78,5 @@ private:
 
     WorkingValues m_work;
     QHash<const QLabel *, QRect> m_designRects; // each label's place in the layout table
+    int m_clickFocusedBox = -1; // Text1 element whose focus came with a mouse press not yet seen
 };
