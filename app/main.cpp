@@ -31,6 +31,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("MorvaneCalc"));
     QApplication::setApplicationVersion(QStringLiteral(MORVANECALC_VERSION));
+    // Lets the desktop match the window to its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral("example.qq7nv.MorvaneCalc"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/morvanecalc.svg")));
 
     frmHaupt window;

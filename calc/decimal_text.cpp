@@ -11,7 +11,10 @@ namespace calc::DecimalText {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -19,11 +22,10 @@ Result<double> read(std::string_view text)
 {
     const auto comma = text.find(',');
     const std::string_view whole = text.substr(0, comma);
-    const std::string_view fraction =
-        comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);
+    const std::string_view fraction = comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);
 
-    const bool digitsOnly = std::all_of(whole.begin(), whole.end(), isDigit)
-                            && std::all_of(fraction.begin(), fraction.end(), isDigit);
+    const bool digitsOnly =
+        std::all_of(whole.begin(), whole.end(), isDigit) && std::all_of(fraction.begin(), fraction.end(), isDigit);
     if (!digitsOnly || whole.size() + fraction.size() == 0)
         return Failure::NotANumber;
 
@@ -57,8 +59,8 @@ std::string write(double x)
     // "d.dddddddddddddde+XX": the value rounded to 15 significant digits.
     constexpr int significantDigits = 15;
     std::array<char, 32> buffer{};
-    const auto printed = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                       std::chars_format::scientific, significantDigits - 1);
+    const auto printed = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::scientific, significantDigits - 1);
     const std::string_view scientific(buffer.data(), printed.ptr - buffer.data());
 
     const bool negative = scientific.front() == '-';
@@ -108,8 +110,8 @@ double roundDecimals(double x, int decimals)
     // std::to_chars works on the exact binary value and breaks exact ties to
     // even; reading its text back gives the double nearest to that multiple.
     std::array<char, 64> buffer{};
-    const auto printed = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                       std::chars_format::fixed, decimals);
+    const auto printed =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::fixed, decimals);
     double rounded = x;
     std::from_chars(buffer.data(), printed.ptr, rounded, std::chars_format::fixed);
     return rounded;

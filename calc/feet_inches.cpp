@@ -37,12 +37,12 @@ FeetInches toFeetInches(double metres)
     } else {
         result.CommaPos = findComma(feet);
         const auto afterComma = static_cast<std::size_t>(result.CommaPos);
-        result.FootFraction =
-            afterComma < feet.size() ? DecimalText::read("," + feet.substr(afterComma)).value() : 0.0;
+        result.FootFraction = afterComma < feet.size() ? DecimalText::read("," + feet.substr(afterComma)).value() : 0.0;
     }
 
     result.InchesPart = roundDecimals((result.FootFraction * metresPerFoot) / metresPerInch, 1);
-    result.WholeFeetText = "( " + feet.substr(0, result.CommaPos - 1) + "' ";
+    result.WholeFeet = feet.substr(0, result.CommaPos - 1);
+    result.WholeFeetText = "( " + result.WholeFeet + "' ";
     result.InchesText = DecimalText::write(result.InchesPart) + "'' )";
     return result;
 }

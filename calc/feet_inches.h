@@ -13,6 +13,7 @@ struct FeetInches {
     std::int16_t CommaPos = 0; // 1-based place of the comma in the feet text; length + 1 without one
     double FootFraction = 0.0; // the part of a foot after the whole feet
     double InchesPart = 0.0;   // inches beyond the whole feet, rounded to one decimal
+    std::string WholeFeet;     // "21": the whole feet as the feet text spells them
     std::string WholeFeetText; // "( 21' " - the trailing blank separates it from the inches
     std::string InchesText;    // "8,9'' )"
 };

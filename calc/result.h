@@ -18,8 +18,13 @@ enum class Failure {
 template <typename T>
 class Result {
 public:
-    Result(T value) : m_content(std::move(value)) {}          // NOLINT: implicit on purpose
-    Result(Failure failure) : m_content(failure) {}           // NOLINT: implicit on purpose
+    // Implicit on purpose: a function returning Result<T> returns either.
+    Result(T value) // NOLINT(google-explicit-constructor)
+        : m_content(std::move(value))
+    {}
+    Result(Failure failure) // NOLINT(google-explicit-constructor)
+        : m_content(failure)
+    {}
 
     [[nodiscard]] bool ok() const { return std::holds_alternative<T>(m_content); }
     explicit operator bool() const { return ok(); }

@@ -8,17 +8,21 @@
 #include <QFocusEvent>
 #include <QFont>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
-int toPixels(int twips) { return qRound(twips / double(layout::twipsPerPixel)); }
+int toPixels(int twips)
+{
+    return qRound(twips / double(layout::twipsPerPixel));
+}
 
 // Edges are converted rather than sizes, so that controls whose edges meet in
 // twips still meet in pixels.
@@ -33,9 +37,9 @@ QRect toPixels(const layout::Control &control)
 // is Verdana's designer's own relative.
 void registerFontSubstitutes()
 {
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                QStringLiteral("Sans Serif")});
+    QFont::insertSubstitutions(
+        QStringLiteral("MS Sans Serif"),
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Sans Serif")});
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
 }
 
@@ -47,7 +51,10 @@ QFont toFont(const layout::Font &spec)
     return font;
 }
 
-QString shown(const std::string &text) { return QString::fromStdString(text); }
+QString shown(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
 
 QString failureMessage(calc::Failure failure)
 {
@@ -70,7 +77,8 @@ QString failureMessage(calc::Failure failure)
 
 } // namespace
 
-frmHaupt::frmHaupt(QWidget *parent) : QWidget(parent)
+frmHaupt::frmHaupt(QWidget *parent)
+    : QWidget(parent)
 {
     registerFontSubstitutes();
     setWindowTitle(QString::fromLatin1(layout::caption));
@@ -107,9 +115,7 @@ void frmHaupt::buildControls()
             control = box;
             break;
         }
-        case layout::Kind::Button:
-            control = new QPushButton(text, this);
-            break;
+        case layout::Kind::Button: control = new QPushButton(text, this); break;
         }
 
         control->setObjectName(layout::objectName(row));
@@ -120,8 +126,12 @@ void frmHaupt::buildControls()
             palette.setColor(QPalette::Base, QColor::fromRgb(*row.background));
             control->setPalette(palette);
         }
-        if (row.toolTip)
+        if (row.toolTip) {
             control->setToolTip(QString::fromLatin1(row.toolTip));
+            control->setAccessibleDescription(control->toolTip());
+        }
+        if (row.accessibleName)
+            control->setAccessibleName(QString::fromLatin1(row.accessibleName));
 
         if (auto *label = qobject_cast<QLabel *>(control)) {
             m_designRects.insert(label, control->geometry());
@@ -165,8 +175,7 @@ bool frmHaupt::eventFilter(QObject *watched, QEvent *event)
 
     switch (event->type()) {
     case QEvent::KeyPress:
-    case QEvent::ShortcutOverride:
-        return filterTyping(index, static_cast<QKeyEvent *>(event));
+    case QEvent::ShortcutOverride: return filterTyping(index, static_cast<QKeyEvent *>(event));
     case QEvent::FocusIn: {
         // Coming back out of the box's own context menu is no new visit: the
         // caret stays where a Paste left it. Start-up and coming back to the
@@ -177,9 +186,7 @@ bool frmHaupt::eventFilter(QObject *watched, QEvent *event)
         m_clickFocusedBox = reason == Qt::MouseFocusReason ? index : -1;
         break;
     }
-    case QEvent::FocusOut:
-        m_clickFocusedBox = -1;
-        break;
+    case QEvent::FocusOut: m_clickFocusedBox = -1; break;
     case QEvent::MouseButtonPress:
         // The press that brought the focus would put the caret where it
         // landed and undo the selection just made.
@@ -188,10 +195,8 @@ bool frmHaupt::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         break;
-    case QEvent::InputMethod:
-        return true; // input methods are off for the boxes; drop what one still sends
-    default:
-        break;
+    case QEvent::InputMethod: return true; // input methods are off for the boxes; drop what one still sends
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -240,20 +245,16 @@ void frmHaupt::FilterKey(const QLineEdit *oText, int &KeyAscii, bool AllowNegati
     if (!(key >= '0' && key <= '9') && key != separator) {
         switch (key) {
         case backspace:
-        case enter:
-            break;
+        case enter: break;
         case comma:
-        case point:
-            KeyAscii = separator;
-            break;
+        case point: KeyAscii = separator; break;
         case minus: {
             const int caret = oText->hasSelectedText() ? oText->selectionStart() : oText->cursorPosition();
             if (caret > 0 || !AllowNegative)
                 KeyAscii = 0;
             break;
         }
-        default:
-            KeyAscii = 0;
+        default: KeyAscii = 0;
         }
     }
 
@@ -275,9 +276,15 @@ void frmHaupt::cmdCalc_Click()
     CalculateLengths();
 }
 
-void frmHaupt::cmdQuit_Click() { QCoreApplication::quit(); }
+void frmHaupt::cmdQuit_Click()
+{
+    QCoreApplication::quit();
+}
 
-void frmHaupt::ReadFrequency() { m_work.FrequencyText = Text1[0]->text().toStdString(); }
+void frmHaupt::ReadFrequency()
+{
+    m_work.FrequencyText = Text1[0]->text().toStdString();
+}
 
 void frmHaupt::ClearResults()
 {
@@ -308,8 +315,19 @@ void frmHaupt::ShowMetric()
 
 void frmHaupt::ShowFeetInches(int row)
 {
-    setLabelText(Label4[row], shown(m_work.FeetInches.WholeFeetText));
-    setLabelText(Label2[7 + row], shown(m_work.FeetInches.InchesText));
+    const calc::FeetInches &converted = m_work.FeetInches;
+    setLabelText(Label4[row], shown(converted.WholeFeetText));
+    setLabelText(Label2[7 + row], shown(converted.InchesText));
+
+    // A screen reader would spell out "( 21' "; give it the row's whole
+    // length in words on the first of the two labels instead.
+    const bool oneFoot = std::trunc(converted.FeetRounded) == 1.0;
+    const bool oneInch = converted.InchesPart == 1.0;
+    Label4[row]->setAccessibleName(tr("%1 %2 %3 %4")
+                                       .arg(shown(converted.WholeFeet),
+                                            oneFoot ? tr("foot") : tr("feet"),
+                                            shown(calc::DecimalText::write(converted.InchesPart)),
+                                            oneInch ? tr("inch") : tr("inches")));
 }
 
 double frmHaupt::rowLength(int row) const

@@ -37,8 +37,7 @@ public:
     // separator (typed as "," or "."), a leading "-" when negatives are
     // allowed, Backspace (8) and Enter (13). Anything else sets KeyAscii to 0.
     // The caret and text of oText decide about "-" and a second separator.
-    static void FilterKey(const QLineEdit *oText, int &KeyAscii, bool AllowNegative,
-                          const QString &DecimalSeparator);
+    static void FilterKey(const QLineEdit *oText, int &KeyAscii, bool AllowNegative, const QString &DecimalSeparator);
 
     // The controls, as arrays indexed like the window's control arrays.
     // Label2 has no elements 4 to 6; they stay null.
@@ -78,5 +77,5 @@ private:
 
     WorkingValues m_work;
     QHash<const QLabel *, QRect> m_designRects; // each label's place in the layout table
-    int m_clickFocusedBox = -1; // Text1 element whose focus came with a mouse press not yet seen
+    int m_clickFocusedBox = -1;                 // Text1 element whose focus came with a mouse press not yet seen
 };

@@ -11,17 +11,12 @@ std::optional<int> characterCode(const QKeyEvent &event)
 
     switch (event.key()) {
     case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return std::nullopt;
-    case Qt::Key_Backspace:
-        return backspace;
+    case Qt::Key_Backtab: return std::nullopt;
+    case Qt::Key_Backspace: return backspace;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return enter;
-    case Qt::Key_Escape:
-        return escape;
-    default:
-        break;
+    case Qt::Key_Enter: return enter;
+    case Qt::Key_Escape: return escape;
+    default: break;
     }
 
     // Ctrl without Alt: Alt+Ctrl is AltGr on some keyboards and types text.

@@ -38,8 +38,9 @@ struct Control {
     Qt::Alignment alignment = Qt::AlignLeft;
     Font font = defaultFont;
     std::optional<QRgb> background = std::nullopt;
-    const char *toolTip = nullptr;
+    const char *toolTip = nullptr; // also what a screen reader gives as the description
     bool readOnly = false;
+    const char *accessibleName = nullptr; // for boxes, whose caption is a separate label
 };
 
 inline constexpr int twipsPerPixel = 15;
@@ -63,22 +64,24 @@ using enum Array;
 
 // Rows in tab-index order, which is also the focus order of the controls that
 // take focus.
+// clang-format off
 inline constexpr std::array<Control, 21> controls{{
     {Label, Label1, 0, 195, 285, 795, 195, "Frequency", 0, left},
     {Label, Label1, 1, 195, 645, 795, 195, "Length", 1, left},
     {Label, Label1, 2, 195, 1005, 795, 195, "Lcoax", 2, left},
     {TextBox, Text1, 0, 1100, 240, 800, 285, "21,250", 3, centred, boxFont, frequencyGreen,
-     "Type center of frequency here"},
+     "Type center of frequency here", false, "Frequency, Mc"},
     {Label, Label1, 3, 195, 1365, 795, 195, "Lstub", 4, left},
     {Label, Label2, 0, 2040, 285, 405, 195, "Mc", 5, centred},
     {Label, Label2, 1, 2040, 645, 405, 195, "m", 6, centred},
     {Label, Label2, 2, 2040, 1005, 405, 195, "m", 7, centred},
     {Label, Label2, 3, 2040, 1365, 405, 195, "m", 8, centred},
-    {TextBox, Text1, 1, 1100, 600, 800, 285, " ", 9, right, boxFont, resultYellow, "Length over all", true},
-    {TextBox, Text1, 2, 1100, 960, 800, 285, " ", 10, right, boxFont, resultYellow, "Length of coaxial cable",
-     true},
+    {TextBox, Text1, 1, 1100, 600, 800, 285, " ", 9, right, boxFont, resultYellow,
+     "Length over all", true, "Length over all, m"},
+    {TextBox, Text1, 2, 1100, 960, 800, 285, " ", 10, right, boxFont, resultYellow,
+     "Length of coaxial cable", true, "Length of coaxial cable, m"},
     {TextBox, Text1, 3, 1100, 1320, 800, 285, " ", 11, right, boxFont, resultYellow,
-     "Length of stub for tuning this antenna", true},
+     "Length of stub for tuning this antenna", true, "Length of stub, m"},
     {Button, cmdCalc, 0, 840, 1800, 1000, 375, "Calculate", 12, centred},
     {Button, cmdQuit, 0, 1920, 1800, 1000, 375, "Quit", 13, centred, defaultFont, std::nullopt,
      "Quit this program"},
@@ -90,6 +93,7 @@ inline constexpr std::array<Control, 21> controls{{
     {Label, Label2, 8, 3000, 1005, 495, 195, "00,0'' )", 19, right},
     {Label, Label2, 9, 3000, 1365, 495, 195, "00,0'' )", 20, right},
 }};
+// clang-format on
 
 // "Text1(0)" for an element of a control array, "cmdCalc" for a single control.
 QString objectName(const Control &control);

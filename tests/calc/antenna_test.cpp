@@ -16,7 +16,10 @@ struct MetricCase {
     std::string overAll, coax, stub; // as shown: rounded to two decimals
 };
 
-std::string shown(double metres) { return calc::DecimalText::write(calc::roundDecimals(metres, 2)); }
+std::string shown(double metres)
+{
+    return calc::DecimalText::write(calc::roundDecimals(metres, 2));
+}
 
 class MetricLengths : public testing::TestWithParam<MetricCase> {};
 
@@ -29,13 +32,14 @@ TEST_P(MetricLengths, AreShownRoundedToCentimetres)
     EXPECT_EQ(shown(result.value().LengthStub), GetParam().stub);
 }
 
-INSTANTIATE_TEST_SUITE_P(Antenna, MetricLengths, testing::Values(
-    MetricCase{"StartUpFrequency", "21,250", "6,63", "4,68", "0,97"},
-    MetricCase{"FortyMetres", "7,1", "19,83", "14", "2,92"},
-    MetricCase{"OneMc", "1", "140,8", "99,4", "20,7"},
-    MetricCase{"HalfMc", ",5", "281,6", "198,8", "41,4"},
-    MetricCase{"VeryHighFrequency", "1" + std::string(20, '0'), "0", "0", "0"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Antenna,
+                         MetricLengths,
+                         testing::Values(MetricCase{"StartUpFrequency", "21,250", "6,63", "4,68", "0,97"},
+                                         MetricCase{"FortyMetres", "7,1", "19,83", "14", "2,92"},
+                                         MetricCase{"OneMc", "1", "140,8", "99,4", "20,7"},
+                                         MetricCase{"HalfMc", ",5", "281,6", "198,8", "41,4"},
+                                         MetricCase{"VeryHighFrequency", "1" + std::string(20, '0'), "0", "0", "0"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Antenna, StubIsHalfTheDifferenceOfTheUnroundedLengths)
 {
@@ -60,21 +64,23 @@ TEST_P(LengthFailure, GivesNoLengths)
     EXPECT_EQ(result.failure(), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Antenna, LengthFailure, testing::Values(
-    FailCase{"Empty", "", Failure::NotANumber},
-    FailCase{"LoneComma", ",", Failure::NotANumber},
-    FailCase{"PastedBlank", " 7,1", Failure::NotANumber},
-    FailCase{"PastedMinus", "-5", Failure::NotANumber},
-    FailCase{"PastedExponent", "1e3", Failure::NotANumber},
-    FailCase{"PastedDot", "7.1", Failure::NotANumber},
-    FailCase{"PastedGrouping", "1.000,5", Failure::NotANumber},
-    FailCase{"Zero", "0", Failure::Zero},
-    FailCase{"ZeroWithComma", "0,0", Failure::Zero},
-    FailCase{"ThreeZeros", "000", Failure::Zero},
-    FailCase{"FourHundredDigits", std::string(400, '7'), Failure::TooLarge},
-    // Smallest subnormal: it reads, but every length overflows.
-    FailCase{"LengthsOverflow", "0," + std::string(323, '0') + "5", Failure::TooSmall},
-    FailCase{"OnlyOverallOverflows", "0," + std::string(306, '0') + "7", Failure::TooSmall}),
+INSTANTIATE_TEST_SUITE_P(
+    Antenna,
+    LengthFailure,
+    testing::Values(FailCase{"Empty", "", Failure::NotANumber},
+                    FailCase{"LoneComma", ",", Failure::NotANumber},
+                    FailCase{"PastedBlank", " 7,1", Failure::NotANumber},
+                    FailCase{"PastedMinus", "-5", Failure::NotANumber},
+                    FailCase{"PastedExponent", "1e3", Failure::NotANumber},
+                    FailCase{"PastedDot", "7.1", Failure::NotANumber},
+                    FailCase{"PastedGrouping", "1.000,5", Failure::NotANumber},
+                    FailCase{"Zero", "0", Failure::Zero},
+                    FailCase{"ZeroWithComma", "0,0", Failure::Zero},
+                    FailCase{"ThreeZeros", "000", Failure::Zero},
+                    FailCase{"FourHundredDigits", std::string(400, '7'), Failure::TooLarge},
+                    // Smallest subnormal: it reads, but every length overflows.
+                    FailCase{"LengthsOverflow", "0," + std::string(323, '0') + "5", Failure::TooSmall},
+                    FailCase{"OnlyOverallOverflows", "0," + std::string(306, '0') + "7", Failure::TooSmall}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

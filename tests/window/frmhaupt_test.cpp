@@ -1,5 +1,6 @@
 #include "window/frmhaupt.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
@@ -80,6 +81,10 @@ private slots:
     void programEnds_data();
     void programEnds();
 
+    void screenReaderNames_data();
+    void screenReaderNames();
+    void grabIsAtTheScreensScale();
+
 private:
     std::unique_ptr<frmHaupt> m_window;
 };
@@ -91,6 +96,7 @@ void FrmHauptTest::startUp_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("toolTip");
 
+    // clang-format off
     QTest::newRow("frequency box") << "Text1(0)" << QRect(73, 16, 54, 19) << "21,250"
                                    << "Type center of frequency here";
     QTest::newRow("overall box") << "Text1(1)" << QRect(73, 40, 54, 19) << " " << "Length over all";
@@ -106,6 +112,7 @@ void FrmHauptTest::startUp_data()
     QTest::newRow("Calculate") << "cmdCalc" << QRect(56, 120, 67, 25) << "Calculate" << "";
     QTest::newRow("Quit") << "cmdQuit" << QRect(128, 120, 67, 25) << "Quit" << "Quit this program";
     QTest::newRow("address") << "Label3" << QRect(0, 160, 249, 17) << "www.qq7nv.example" << "";
+    // clang-format on
 }
 
 void FrmHauptTest::startUp()
@@ -157,8 +164,12 @@ void FrmHauptTest::fontsResolveToMetricCompatibleFamilies()
 void FrmHauptTest::focusMovesThroughBoxesThenButtons()
 {
     QCOMPARE(QApplication::focusWidget(), m_window->Text1[0]);
-    const QList<QWidget *> order{m_window->Text1[1], m_window->Text1[2], m_window->Text1[3],
-                                 m_window->cmdCalc,  m_window->cmdQuit,  m_window->Text1[0]};
+    const QList<QWidget *> order{m_window->Text1[1],
+                                 m_window->Text1[2],
+                                 m_window->Text1[3],
+                                 m_window->cmdCalc,
+                                 m_window->cmdQuit,
+                                 m_window->Text1[0]};
     for (QWidget *expected : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), expected);
@@ -170,12 +181,14 @@ void FrmHauptTest::calculateFillsEveryRow_data()
     QTest::addColumn<QString>("frequency");
     QTest::addColumn<QStringList>("texts");
 
-    QTest::newRow("21,250 Mc") << "21,250"
-                               << QStringList{"6,63", "( 21' ", "8,9'' )", "4,68", "( 15' ",
-                                              "4,2'' )", "0,97", "( 3' ", "2,4'' )"};
-    QTest::newRow("7,1 Mc") << "7,1"
-                            << QStringList{"19,83", "( 65' ", "0,7'' )", "14", "( 45' ",
-                                           "11,2'' )", "2,92", "( 9' ", "6,8'' )"};
+    // clang-format off
+    QTest::newRow("21,250 Mc") << "21,250" << QStringList{"6,63", "( 21' ", "8,9'' )",
+                                                          "4,68", "( 15' ", "4,2'' )",
+                                                          "0,97", "( 3' ", "2,4'' )"};
+    QTest::newRow("7,1 Mc") << "7,1" << QStringList{"19,83", "( 65' ", "0,7'' )",
+                                                    "14", "( 45' ", "11,2'' )",
+                                                    "2,92", "( 9' ", "6,8'' )"};
+    // clang-format on
 }
 
 void FrmHauptTest::calculateFillsEveryRow()
@@ -208,12 +221,14 @@ void FrmHauptTest::failureLeavesLabelsAndExplains_data()
     QTest::addColumn<QString>("frequency");
     QTest::addColumn<QString>("problem"); // words the message must contain
 
+    // clang-format off
     QTest::newRow("empty") << "" << "not a number";
     QTest::newRow("lone comma") << "," << "not a number";
     QTest::newRow("pasted junk") << "7.1 Mc" << "not a number";
     QTest::newRow("zero") << "0" << "zero";
     QTest::newRow("beyond a double") << QString(400, '9') << "too large";
     QTest::newRow("lengths overflow") << "0," + QString(320, '0') + "1" << "too small";
+    // clang-format on
 }
 
 void FrmHauptTest::failureLeavesLabelsAndExplains()
@@ -230,7 +245,7 @@ void FrmHauptTest::failureLeavesLabelsAndExplains()
 
     QVERIFY2(message.contains(problem), qPrintable(message));
     const QStringList after = resultTexts(*m_window);
-    for (int row = 0; row < 3; ++row) {
+    for (qsizetype row = 0; row < 3; ++row) {
         QCOMPARE(after[row * 3], QString()); // the box is emptied
         QCOMPARE(after[row * 3 + 1], before[row * 3 + 1]);
         QCOMPARE(after[row * 3 + 2], before[row * 3 + 2]);
@@ -280,7 +295,8 @@ void FrmHauptTest::labelTextsAreNeverClipped()
         QVERIFY(feet->geometry().right() < inches->geometry().left());
         QVERIFY(m_window->Text1[row + 1]->geometry().right() < unit->geometry().left());
     }
-    QVERIFY(m_window->grab().save(QStringLiteral("window-%1.png").arg(QString(QTest::currentDataTag()).section(':', 0, 0))));
+    QVERIFY(m_window->grab().save(
+        QStringLiteral("window-%1.png").arg(QString(QTest::currentDataTag()).section(':', 0, 0))));
 }
 
 void FrmHauptTest::programEnds_data()
@@ -304,6 +320,57 @@ void FrmHauptTest::programEnds()
     connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
     watchdog.start(5000);
     QCOMPARE(QApplication::exec(), 0);
+}
+
+void FrmHauptTest::screenReaderNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QAccessible::Role>("role");
+
+    // clang-format off
+    QTest::newRow("frequency box") << "Text1(0)" << "Frequency, Mc" << "Type center of frequency here"
+                                   << QAccessible::EditableText;
+    QTest::newRow("overall box") << "Text1(1)" << "Length over all, m" << "Length over all"
+                                 << QAccessible::EditableText;
+    QTest::newRow("stub box") << "Text1(3)" << "Length of stub, m" << "Length of stub for tuning this antenna"
+                              << QAccessible::EditableText;
+    QTest::newRow("Calculate") << "cmdCalc" << "Calculate" << "" << QAccessible::Button;
+    QTest::newRow("Quit") << "cmdQuit" << "Quit" << "Quit this program" << QAccessible::Button;
+    QTest::newRow("caption") << "Label1(2)" << "Lcoax" << "" << QAccessible::StaticText;
+    QTest::newRow("overall in feet and inches") << "Label4(0)" << "21 feet 8,9 inches" << ""
+                                                << QAccessible::StaticText;
+    QTest::newRow("inches label") << "Label2(7)" << "8,9'' )" << "" << QAccessible::StaticText;
+    QTest::newRow("stub in feet and inches") << "Label4(2)" << "3 feet 2,4 inches" << ""
+                                             << QAccessible::StaticText;
+    // clang-format on
+}
+
+void FrmHauptTest::screenReaderNames()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QFETCH(QAccessible::Role, role);
+
+    clickCalculate(*m_window);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(m_window->findChild<QWidget *>(control));
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QCOMPARE(accessible->text(QAccessible::Description), description);
+    QCOMPARE(accessible->role(), role);
+    QVERIFY(QAccessible::queryAccessibleInterface(m_window.get())->indexOfChild(accessible) >= 0);
+}
+
+// Run once as it is and once with QT_SCALE_FACTOR=2, where every other test
+// here must hold as well.
+void FrmHauptTest::grabIsAtTheScreensScale()
+{
+    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    const QPixmap shot = m_window->grab();
+    QCOMPARE(shot.devicePixelRatio(), scale);
+    QCOMPARE(shot.size(), QSize(249, 183) * scale);
 }
 
 QTEST_MAIN(FrmHauptTest)

@@ -67,13 +67,11 @@ void KeyboardTest::characterCode_data()
                                    << std::optional(3);
     QTest::newRow("Ctrl+C offscreen") << int(Qt::Key_C) << Qt::KeyboardModifiers(Qt::ControlModifier) << "c"
                                       << std::optional(3);
-    QTest::newRow("Ctrl+Shift+Z") << int(Qt::Key_Z)
-                                  << Qt::KeyboardModifiers(Qt::ControlModifier | Qt::ShiftModifier) << "Z"
-                                  << std::optional(26);
+    QTest::newRow("Ctrl+Shift+Z") << int(Qt::Key_Z) << Qt::KeyboardModifiers(Qt::ControlModifier | Qt::ShiftModifier)
+                                  << "Z" << std::optional(26);
     QTest::newRow("Ctrl+digit") << int(Qt::Key_5) << Qt::KeyboardModifiers(Qt::ControlModifier) << "5" << noCode;
-    QTest::newRow("AltGr as Ctrl+Alt") << int(Qt::Key_Q)
-                                       << Qt::KeyboardModifiers(Qt::ControlModifier | Qt::AltModifier) << "@"
-                                       << std::optional(64);
+    QTest::newRow("AltGr as Ctrl+Alt") << int(Qt::Key_Q) << Qt::KeyboardModifiers(Qt::ControlModifier | Qt::AltModifier)
+                                       << "@" << std::optional(64);
     QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\x08" << std::optional(8);
     QTest::newRow("Return") << int(Qt::Key_Return) << none << "\r" << std::optional(13);
     QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << "\r"
@@ -170,8 +168,7 @@ void KeyboardTest::typingIntoFrequency_data()
                                << "21,2";
     QTest::newRow("Delete") << keys({{Qt::Key_Home, none}, {Qt::Key_Delete, none}}) << "1,250";
     QTest::newRow("arrows move the caret") << keys({{Qt::Key_End, none}, {Qt::Key_Left, none}}, "9") << "21,2590";
-    QTest::newRow("Shift+Home selects") << keys({{Qt::Key_End, none}, {Qt::Key_Home, Qt::ShiftModifier}}, "7")
-                                        << "7";
+    QTest::newRow("Shift+Home selects") << keys({{Qt::Key_End, none}, {Qt::Key_Home, Qt::ShiftModifier}}, "7") << "7";
     QTest::newRow("Enter and Escape") << keys({{Qt::Key_Return, none}, {Qt::Key_Escape, none}}) << "21,250";
     QTest::newRow("Ctrl+V") << keys({{Qt::Key_End, none}, {Qt::Key_V, ctrl}}) << "21,250";
     QTest::newRow("Ctrl+X") << keys({{Qt::Key_X, ctrl}}) << "21,250";
@@ -241,11 +238,24 @@ void KeyboardTest::randomTypingLeavesANumber()
 {
     QApplication::clipboard()->setText(QStringLiteral("1,2,3-x"));
     const std::pair<Qt::Key, Qt::KeyboardModifiers> presses[] = {
-        {Qt::Key_1, {}}, {Qt::Key_0, {}}, {Qt::Key_Comma, {}}, {Qt::Key_Period, {}},
-        {Qt::Key_Minus, {}}, {Qt::Key_E, {}}, {Qt::Key_Space, {}}, {Qt::Key_Backspace, {}},
-        {Qt::Key_Delete, {}}, {Qt::Key_Left, {}}, {Qt::Key_Home, {}}, {Qt::Key_End, Qt::ShiftModifier},
-        {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Y, Qt::ControlModifier},
-        {Qt::Key_X, Qt::ControlModifier}, {Qt::Key_Return, {}}, {Qt::Key_Period, Qt::KeypadModifier},
+        {Qt::Key_1, {}},
+        {Qt::Key_0, {}},
+        {Qt::Key_Comma, {}},
+        {Qt::Key_Period, {}},
+        {Qt::Key_Minus, {}},
+        {Qt::Key_E, {}},
+        {Qt::Key_Space, {}},
+        {Qt::Key_Backspace, {}},
+        {Qt::Key_Delete, {}},
+        {Qt::Key_Left, {}},
+        {Qt::Key_Home, {}},
+        {Qt::Key_End, Qt::ShiftModifier},
+        {Qt::Key_V, Qt::ControlModifier},
+        {Qt::Key_Z, Qt::ControlModifier},
+        {Qt::Key_Y, Qt::ControlModifier},
+        {Qt::Key_X, Qt::ControlModifier},
+        {Qt::Key_Return, {}},
+        {Qt::Key_Period, Qt::KeypadModifier},
     };
     const QRegularExpression number(QStringLiteral("^[0-9]*,?[0-9]*$"));
     QRandomGenerator random(20261206);
