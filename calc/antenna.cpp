@@ -1,6 +1,7 @@
 #include "calc/antenna.h"
 
 #include "calc/decimal_text.h"
+#include "calc/feet_inches.h"
 
 #include <cmath>
 
@@ -11,7 +12,11 @@ Result<Lengths> calculateLengths(std::string_view frequencyText)
     const Result<double> frequency = DecimalText::read(frequencyText);
     if (!frequency)
         return frequency.failure();
-    const double f = frequency.value();
+    return lengthsForFrequency(frequency.value());
+}
+
+Result<Lengths> lengthsForFrequency(double f)
+{
     if (f == 0.0)
         return Failure::Zero;
 
@@ -22,9 +27,10 @@ Result<Lengths> calculateLengths(std::string_view frequencyText)
     // of the antenna beyond the coax, halved.
     lengths.LengthStub = (lengths.LengthOverAll - lengths.LengthCoax) / 2;
 
-    // The overall length is the largest of the three: when it is finite, so
-    // are the others.
-    if (!std::isfinite(lengths.LengthOverAll))
+    // Every length is also shown in inches, the largest of its numbers. The
+    // overall length is the largest of the three: when it is finite in
+    // inches, so is everything shown for any of them.
+    if (!std::isfinite(lengths.LengthOverAll / metresPerInch))
         return Failure::TooSmall;
     return lengths;
 }

@@ -18,4 +18,7 @@ struct Lengths {
 // be infinite; on success all three lengths are finite and not negative.
 [[nodiscard]] Result<Lengths> calculateLengths(std::string_view frequencyText);
 
+// The same from a frequency already read. Precondition: f >= 0.
+[[nodiscard]] Result<Lengths> lengthsForFrequency(double f);
+
 } // namespace calc

@@ -4,14 +4,6 @@
 
 namespace calc {
 
-namespace {
-
-constexpr double metresPerInch = 0.0254;
-constexpr double metresPerFoot = 0.3048;
-constexpr int inchesPerFoot = 12;
-
-} // namespace
-
 std::int16_t findComma(const std::string &text)
 {
     std::int16_t pos = 1;

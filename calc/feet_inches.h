@@ -5,6 +5,10 @@
 
 namespace calc {
 
+inline constexpr double metresPerInch = 0.0254;
+inline constexpr double metresPerFoot = 0.3048;
+inline constexpr int inchesPerFoot = 12;
+
 // One length in feet and inches, with the intermediate values of the
 // conversion kept, since the window holds them as its working values.
 struct FeetInches {

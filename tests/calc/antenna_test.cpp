@@ -80,7 +80,9 @@ INSTANTIATE_TEST_SUITE_P(
                     FailCase{"FourHundredDigits", std::string(400, '7'), Failure::TooLarge},
                     // Smallest subnormal: it reads, but every length overflows.
                     FailCase{"LengthsOverflow", "0," + std::string(323, '0') + "5", Failure::TooSmall},
-                    FailCase{"OnlyOverallOverflows", "0," + std::string(306, '0') + "7", Failure::TooSmall}),
+                    FailCase{"OnlyOverallOverflows", "0," + std::string(306, '0') + "7", Failure::TooSmall},
+                    // Metres still fit a double, inches do not: the feet and inches would read "Inf".
+                    FailCase{"InchesOverflow", "0," + std::string(304, '0') + "1408", Failure::TooSmall}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,8 @@
 #include <memory>
 
 namespace {
+
+const QStringList textsAt21Mc{"6,63", "( 21' ", "8,9'' )", "4,68", "( 15' ", "4,2'' )", "0,97", "( 3' ", "2,4'' )"};
 
 // Clicks Calculate and answers the warning box if one comes up; returns its
 // text, or an empty string when there was none. The box is dismissed from the
@@ -74,6 +77,8 @@ private slots:
     void failureLeavesLabelsAndExplains_data();
     void failureLeavesLabelsAndExplains();
     void enterDoesNotCalculate();
+    void pastedJunkFailsOrCalculates_data();
+    void pastedJunkFailsOrCalculates();
 
     void labelTextsAreNeverClipped_data();
     void labelTextsAreNeverClipped();
@@ -182,9 +187,7 @@ void FrmHauptTest::calculateFillsEveryRow_data()
     QTest::addColumn<QStringList>("texts");
 
     // clang-format off
-    QTest::newRow("21,250 Mc") << "21,250" << QStringList{"6,63", "( 21' ", "8,9'' )",
-                                                          "4,68", "( 15' ", "4,2'' )",
-                                                          "0,97", "( 3' ", "2,4'' )"};
+    QTest::newRow("21,250 Mc") << "21,250" << textsAt21Mc;
     QTest::newRow("7,1 Mc") << "7,1" << QStringList{"19,83", "( 65' ", "0,7'' )",
                                                     "14", "( 45' ", "11,2'' )",
                                                     "2,92", "( 9' ", "6,8'' )"};
@@ -262,6 +265,52 @@ void FrmHauptTest::enterDoesNotCalculate()
     QTest::keyClick(m_window->Text1[0], Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(m_window->Text1[1]->text(), QStringLiteral(" "));
     QCOMPARE(m_window->Label4[0]->text(), QStringLiteral("( 00'"));
+}
+
+void FrmHauptTest::pastedJunkFailsOrCalculates_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QStringList>("metric"); // none: the calculation fails
+
+    const QStringList fails;
+    // clang-format off
+    QTest::newRow("10,000 digits") << QString(10'000, '1') << fails;
+    QTest::newRow("1,000,000 digits") << QString(1'000'000, '7') << fails;
+    QTest::newRow("400 digits") << "7,1" + QString(397, '0') << QStringList{"19,83", "14", "2,92"};
+    QTest::newRow("embedded NUL") << QStringLiteral("7\0001") << fails;
+    QTest::newRow("line breaks") << "\r\n7,1\n" << fails;
+    QTest::newRow("tab") << "7\t1" << fails;
+    QTest::newRow("right-to-left mark") << QString::fromUtf8("\u200F7,1") << fails;
+    QTest::newRow("full-width digits") << QString::fromUtf8("\uFF17,\uFF11") << fails;
+    QTest::newRow("exponent") << "1e308" << fails;
+    QTest::newRow("minus zero") << "-0" << fails;
+    QTest::newRow("nothing after the comma") << "0," << fails;
+    QTest::newRow("nothing before the comma") << ",0" << fails;
+    QTest::newRow("blanks") << "   " << fails;
+    // clang-format on
+}
+
+// Pasting reaches the frequency box past the key filter. Whatever it brings,
+// Calculate gives results or a warning, and the next good frequency brings
+// every text back.
+void FrmHauptTest::pastedJunkFailsOrCalculates()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QStringList, metric);
+
+    QApplication::clipboard()->setText(pasted);
+    m_window->Text1[0]->selectAll();
+    m_window->Text1[0]->paste();
+    const QString message = clickCalculate(*m_window);
+
+    QCOMPARE(message.isEmpty(), !metric.isEmpty());
+    const QStringList boxes{m_window->Text1[1]->text(), m_window->Text1[2]->text(), m_window->Text1[3]->text()};
+    const QStringList expected = metric.isEmpty() ? QStringList(3, QString()) : metric;
+    QCOMPARE(boxes, expected);
+
+    typeFrequency(*m_window, QStringLiteral("21,250"));
+    QCOMPARE(clickCalculate(*m_window), QString());
+    QCOMPARE(resultTexts(*m_window), textsAt21Mc);
 }
 
 void FrmHauptTest::labelTextsAreNeverClipped_data()
