@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <system_error>
 
 namespace calc::DecimalText {
@@ -56,16 +57,27 @@ std::string write(double x)
     if (x == 0.0)
         return "0"; // also -0, which rounding a tiny negative can give
 
-    // "d.dddddddddddddde+XX": the value rounded to 15 significant digits.
+    // "d.dddde+XX": the value rounded to 15 significant digits. The shortest
+    // form that reads back as x is quicker to make and, when it has at most
+    // 15 digits, is that rounding already: a normal double's half-ulp is
+    // smaller than half a unit in the 15th digit.
     constexpr int significantDigits = 15;
     std::array<char, 32> buffer{};
-    const auto printed = std::to_chars(
-        buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::scientific, significantDigits - 1);
-    const std::string_view scientific(buffer.data(), printed.ptr - buffer.data());
+    char *const first = buffer.data();
+    char *const last = first + buffer.size();
+    auto printed = std::to_chars(first, last, x, std::chars_format::scientific);
+    const auto shortestDigits = std::count_if(first, std::find(first, printed.ptr, 'e'), isDigit);
+    if (shortestDigits > significantDigits || std::fabs(x) < std::numeric_limits<double>::min())
+        printed = std::to_chars(first, last, x, std::chars_format::scientific, significantDigits - 1);
+    const std::string_view scientific(first, printed.ptr - first);
 
     const bool negative = scientific.front() == '-';
     const auto ePos = scientific.find('e');
-    const int exponent = std::atoi(scientific.data() + ePos + 1);
+    // Bounded by the view: a longer first attempt may have left digits behind it.
+    const char *exponentText = scientific.data() + ePos + 1;
+    exponentText += *exponentText == '+' ? 1 : 0;
+    int exponent = 0;
+    std::from_chars(exponentText, scientific.data() + scientific.size(), exponent);
     std::string digits;
     for (const char c : scientific.substr(0, ePos))
         if (isDigit(c))
@@ -99,6 +111,13 @@ std::string write(double x)
 
 namespace calc {
 
+namespace {
+
+constexpr std::array<double, 16> powersOfTen{
+    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+} // namespace
+
 double roundDecimals(double x, int decimals)
 {
     // From 2^52 on every double is a whole number, and beyond it the fixed
@@ -107,8 +126,18 @@ double roundDecimals(double x, int decimals)
     if (!std::isfinite(x) || std::fabs(x) >= allWhole)
         return x;
 
-    // std::to_chars works on the exact binary value and breaks exact ties to
-    // even; reading its text back gives the double nearest to that multiple.
+    // Scaling first is exact enough unless the product lies near a half: its
+    // error is below 2^-23 while it stays under 2^30. The quotient of the two
+    // exact whole numbers is then the double nearest to the multiple.
+    const double scale = powersOfTen.at(static_cast<std::size_t>(decimals));
+    const double scaled = x * scale;
+    const double nearest = std::round(scaled);
+    if (std::fabs(scaled) < 0x1p30 && std::fabs(std::fabs(scaled - nearest) - 0.5) > 0x1p-20)
+        return nearest / scale;
+
+    // Otherwise the decimal expansion decides: std::to_chars works on the
+    // exact binary value and breaks exact ties to even; reading its text
+    // back gives the double nearest to that multiple.
     std::array<char, 64> buffer{};
     const auto printed =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::fixed, decimals);

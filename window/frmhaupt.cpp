@@ -45,7 +45,9 @@ void registerFontSubstitutes()
 
 QFont toFont(const layout::Font &spec)
 {
-    QFont font(QString::fromLatin1(spec.family));
+    QFont font;
+    font.setFamilies(QFont::substitutes(QString::fromLatin1(spec.family)));
+    font.setStyleStrategy(QFont::NoFontMerging);
     font.setPointSizeF(spec.points);
     font.setBold(spec.bold);
     return font;

@@ -1,0 +1,76 @@
+// The arithmetic behind one Calculate, whole and in its parts, at the
+// frequency the window starts with.
+#include "calc/antenna.h"
+#include "calc/decimal_text.h"
+#include "calc/feet_inches.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <string>
+
+namespace {
+
+constexpr const char *frequency = "21,250";
+
+std::array<double, 3> rows(const calc::Lengths &lengths)
+{
+    return {lengths.LengthOverAll, lengths.LengthCoax, lengths.LengthStub};
+}
+
+void WholeCalculation(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const auto lengths = calc::calculateLengths(frequency);
+        for (const double metres : rows(lengths.value())) {
+            std::string metric = calc::DecimalText::write(calc::roundDecimals(metres, 2));
+            calc::FeetInches feetInches = calc::toFeetInches(metres);
+            benchmark::DoNotOptimize(metric);
+            benchmark::DoNotOptimize(feetInches);
+        }
+    }
+}
+BENCHMARK(WholeCalculation);
+
+void ReadFrequency(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calc::DecimalText::read(frequency));
+}
+BENCHMARK(ReadFrequency);
+
+void Lengths(benchmark::State &state)
+{
+    double f = 21.25;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(f);
+        benchmark::DoNotOptimize(calc::lengthsForFrequency(f));
+    }
+}
+BENCHMARK(Lengths);
+
+void MetricTexts(benchmark::State &state)
+{
+    const auto lengths = rows(calc::calculateLengths(frequency).value());
+    for (auto _ : state) {
+        for (const double metres : lengths) {
+            std::string metric = calc::DecimalText::write(calc::roundDecimals(metres, 2));
+            benchmark::DoNotOptimize(metric);
+        }
+    }
+}
+BENCHMARK(MetricTexts);
+
+void FeetInchesTexts(benchmark::State &state)
+{
+    const auto lengths = rows(calc::calculateLengths(frequency).value());
+    for (auto _ : state) {
+        for (const double metres : lengths) {
+            calc::FeetInches feetInches = calc::toFeetInches(metres);
+            benchmark::DoNotOptimize(feetInches);
+        }
+    }
+}
+BENCHMARK(FeetInchesTexts);
+
+} // namespace
