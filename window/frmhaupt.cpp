@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -32,21 +33,25 @@ QRect toPixels(const layout::Control &control)
             QPoint(toPixels(control.left + control.width) - 1, toPixels(control.top + control.height) - 1)};
 }
 
-// The window was drawn with Windows fonts. Liberation Sans and Arimo share
-// Arial's metrics, the nearest to MS Sans Serif that Linux has; DejaVu Sans
-// is Verdana's designer's own relative.
-void registerFontSubstitutes()
+// The window was drawn with Windows fonts, which Linux lacks. Liberation
+// Sans and Arimo share Arial's metrics, the nearest to MS Sans Serif there
+// is; DejaVu Sans is, like Verdana, a wide sans serif with a large
+// x-height. They are asked for first: looking up a missing family walks
+// fontconfig's fallbacks, and that was most of the window's start-up cost.
+QStringList installedFamilies(std::string_view family)
 {
-    QFont::insertSubstitutions(
-        QStringLiteral("MS Sans Serif"),
-        {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Sans Serif")});
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    const QString windowsFamily = QString::fromLatin1(family.data(), static_cast<qsizetype>(family.size()));
+    if (family == "Verdana")
+        return {QStringLiteral("DejaVu Sans"), windowsFamily, QStringLiteral("Sans Serif")};
+    return {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), windowsFamily, QStringLiteral("Sans Serif")};
 }
 
 QFont toFont(const layout::Font &spec)
 {
     QFont font;
-    font.setFamilies(QFont::substitutes(QString::fromLatin1(spec.family)));
+    font.setFamilies(installedFamilies(spec.family));
+    // The window's texts are Latin; merging in fallback fonts for other
+    // scripts costs start-up time and gains nothing here.
     font.setStyleStrategy(QFont::NoFontMerging);
     font.setPointSizeF(spec.points);
     font.setBold(spec.bold);
@@ -82,7 +87,6 @@ QString failureMessage(calc::Failure failure)
 frmHaupt::frmHaupt(QWidget *parent)
     : QWidget(parent)
 {
-    registerFontSubstitutes();
     setWindowTitle(QString::fromLatin1(layout::caption));
     setFont(toFont(layout::defaultFont));
     setFixedSize(toPixels(layout::clientWidth), toPixels(layout::clientHeight));
