@@ -41,14 +41,6 @@ INSTANTIATE_TEST_SUITE_P(Antenna,
                                          MetricCase{"VeryHighFrequency", "1" + std::string(20, '0'), "0", "0", "0"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(Antenna, StubIsHalfTheDifferenceOfTheUnroundedLengths)
-{
-    const auto lengths = calc::calculateLengths("21,250").value();
-    EXPECT_DOUBLE_EQ(lengths.LengthOverAll, 140.8 / 21.25);
-    EXPECT_DOUBLE_EQ(lengths.LengthCoax, 99.4 / 21.25);
-    EXPECT_EQ(lengths.LengthStub, (lengths.LengthOverAll - lengths.LengthCoax) / 2);
-}
-
 struct FailCase {
     const char *name;
     std::string frequency;

@@ -93,6 +93,7 @@ void KeyboardTest::characterCode()
     QCOMPARE(::characterCode(QKeyEvent(QEvent::KeyPress, key, modifiers, text)), code);
 }
 
+// The cases typing cannot show: other separators and allowed negatives.
 void KeyboardTest::filterKey_data()
 {
     QTest::addColumn<QString>("text");
@@ -103,20 +104,13 @@ void KeyboardTest::filterKey_data()
     QTest::addColumn<QString>("separator");
     QTest::addColumn<int>("result");
 
-    QTest::newRow("digit") << "" << 0 << 0 << int('5') << false << "," << int('5');
-    QTest::newRow("point types the separator") << "7" << 1 << 0 << int('.') << false << "," << int(',');
     QTest::newRow("comma types a point separator") << "7" << 1 << 0 << int(',') << false << "." << int('.');
-    QTest::newRow("second separator") << "21,250" << 6 << 0 << int(',') << false << "," << 0;
     QTest::newRow("second separator over all") << "21,250" << 0 << 6 << int('.') << false << "," << 0;
     QTest::newRow("no separator at all") << "7" << 1 << 0 << int(',') << false << "" << 0;
-    QTest::newRow("Backspace") << "21,250" << 6 << 0 << 8 << false << "," << 8;
-    QTest::newRow("Enter") << "21,250" << 6 << 0 << 13 << false << "," << 13;
     QTest::newRow("minus not allowed") << "" << 0 << 0 << int('-') << false << "," << 0;
     QTest::newRow("minus at the start") << "5" << 0 << 0 << int('-') << true << "," << int('-');
     QTest::newRow("minus after the start") << "5" << 1 << 0 << int('-') << true << "," << 0;
     QTest::newRow("minus over a selection from 0") << "55" << 0 << 2 << int('-') << true << "," << int('-');
-    QTest::newRow("letter") << "" << 0 << 0 << int('a') << true << "," << 0;
-    QTest::newRow("paste shortcut") << "" << 0 << 0 << 22 << true << "," << 0;
     QTest::newRow("non-ASCII digit") << "" << 0 << 0 << 0x663 << true << "," << 0;
 }
 
