@@ -13,7 +13,7 @@ namespace DecimalText = calc::DecimalText;
 // LOCPATH; LeakSanitizer would count that against this test.
 extern "C" const char *__lsan_default_suppressions()
 {
-    return "leak:__argz_add_sep\n";
+    return "leak:argz_add_sep\n";
 }
 
 namespace {
