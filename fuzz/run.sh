@@ -22,4 +22,4 @@ if [ "$status" -ne 0 ]; then
     echo "fuzzing found a fault; the input is in the crash-* file named above"
     exit "$status"
 fi
-grep -E '^#[0-9]+ +DONE|^stat::(number_of_executed_units|average_exec_per_sec)' build/fuzz/fuzz.log
+grep -E '^#[0-9]+[[:space:]]+DONE|^stat::(number_of_executed_units|average_exec_per_sec)' build/fuzz/fuzz.log
