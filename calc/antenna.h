@@ -14,8 +14,9 @@ struct Lengths {
 };
 
 // Lengths for a centre frequency in Mc, given as the user typed it. Fails
-// when the text is not a number, is zero, or is so small that a length would
-// be infinite; on success all three lengths are finite and not negative.
+// when the text is not a number, is zero or beyond a double, or is so small
+// that a length would be infinite in inches; on success all three lengths
+// are finite in inches too, and not negative.
 [[nodiscard]] Result<Lengths> calculateLengths(std::string_view frequencyText);
 
 // The same from a frequency already read. Precondition: f >= 0.

@@ -349,5 +349,5 @@ void frmHaupt::reportFailure(const QString &message)
     // Back to the frequency box, ready for the corrected frequency.
     activateWindow();
     Text1[0]->setFocus(Qt::OtherFocusReason);
-    Text1[0]->selectAll();
+    Text1_GotFocus(0); // the box may have had the focus already, and no focus event comes then
 }

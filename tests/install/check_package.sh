@@ -7,8 +7,8 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >/dev/null
-deb="$out/morvanecalc_1.00_amd64.deb"
-[ -f "$deb" ] || { echo "no package at $deb:"; ls "$out"; exit 1; }
+deb=$(find "$out" -maxdepth 1 -name 'morvanecalc_1.00_*.deb')
+[ -n "$deb" ] || { echo "no package morvanecalc_1.00_*.deb in:"; ls "$out"; exit 1; }
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
