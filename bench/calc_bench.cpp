@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 QQ7NV
 // The arithmetic behind one Calculate, whole and in its parts, at the
 // frequency the window starts with.
 #include "calc/antenna.h"
@@ -6,24 +8,18 @@
 
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <string>
 
 namespace {
 
 constexpr const char *frequency = "21,250";
 
-std::array<double, 3> rows(const calc::Lengths &lengths)
-{
-    return {lengths.LengthOverAll, lengths.LengthCoax, lengths.LengthStub};
-}
-
 void WholeCalculation(benchmark::State &state)
 {
     for (auto _ : state) {
         const auto lengths = calc::calculateLengths(frequency);
-        for (const double metres : rows(lengths.value())) {
-            std::string metric = calc::DecimalText::write(calc::roundDecimals(metres, 2));
+        for (const double metres : calc::inRowOrder(lengths.value())) {
+            std::string metric = calc::metricText(metres);
             calc::FeetInches feetInches = calc::toFeetInches(metres);
             benchmark::DoNotOptimize(metric);
             benchmark::DoNotOptimize(feetInches);
@@ -51,10 +47,10 @@ BENCHMARK(Lengths);
 
 void MetricTexts(benchmark::State &state)
 {
-    const auto lengths = rows(calc::calculateLengths(frequency).value());
+    const auto lengths = calc::inRowOrder(calc::calculateLengths(frequency).value());
     for (auto _ : state) {
         for (const double metres : lengths) {
-            std::string metric = calc::DecimalText::write(calc::roundDecimals(metres, 2));
+            std::string metric = calc::metricText(metres);
             benchmark::DoNotOptimize(metric);
         }
     }
@@ -63,7 +59,7 @@ BENCHMARK(MetricTexts);
 
 void FeetInchesTexts(benchmark::State &state)
 {
-    const auto lengths = rows(calc::calculateLengths(frequency).value());
+    const auto lengths = calc::inRowOrder(calc::calculateLengths(frequency).value());
     for (auto _ : state) {
         for (const double metres : lengths) {
             calc::FeetInches feetInches = calc::toFeetInches(metres);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 QQ7NV
 #include "calc/antenna.h"
 
 #include "calc/decimal_text.h"
@@ -21,8 +23,8 @@ Result<Lengths> lengthsForFrequency(double f)
         return Failure::Zero;
 
     Lengths lengths;
-    lengths.LengthOverAll = 140.8 / f;
-    lengths.LengthCoax = 99.4 / f;
+    lengths.LengthOverAll = overAllFactor / f;
+    lengths.LengthCoax = coaxFactor / f;
     // From the unrounded lengths, not from 20.7 / f: the stub is what is left
     // of the antenna beyond the coax, halved.
     lengths.LengthStub = (lengths.LengthOverAll - lengths.LengthCoax) / 2;
@@ -33,6 +35,12 @@ Result<Lengths> lengthsForFrequency(double f)
     if (!std::isfinite(lengths.LengthOverAll / metresPerInch))
         return Failure::TooSmall;
     return lengths;
+}
+
+std::string metricText(double metres)
+{
+    constexpr int centimetres = 2;
+    return DecimalText::write(roundDecimals(metres, centimetres));
 }
 
 } // namespace calc

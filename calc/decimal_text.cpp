@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 QQ7NV
 #include "calc/decimal_text.h"
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -50,17 +53,21 @@ Result<double> read(std::string_view text)
     return value;
 }
 
-std::string write(double x)
-{
-    if (!std::isfinite(x))
-        return std::isnan(x) ? "NaN" : (x > 0 ? "Inf" : "-Inf");
-    if (x == 0.0)
-        return "0"; // also -0, which rounding a tiny negative can give
+namespace {
 
-    // "d.dddde+XX": the value rounded to 15 significant digits. The shortest
-    // form that reads back as x is quicker to make and, when it has at most
-    // 15 digits, is that rounding already: a normal double's half-ulp is
-    // smaller than half a unit in the 15th digit.
+// A non-zero finite value rounded to 15 significant digits: d.ddd... times
+// 10^exponent, the digits without trailing zeros.
+struct Significant {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+
+Significant significant(double x)
+{
+    // The shortest form that reads back as x is quicker to make and, when it
+    // has at most 15 digits, is that rounding already: a normal double's
+    // half-ulp is smaller than half a unit in the 15th digit.
     constexpr int significantDigits = 15;
     std::array<char, 32> buffer{};
     char *const first = buffer.data();
@@ -69,42 +76,58 @@ std::string write(double x)
     const auto shortestDigits = std::count_if(first, std::find(first, printed.ptr, 'e'), isDigit);
     if (shortestDigits > significantDigits || std::fabs(x) < std::numeric_limits<double>::min())
         printed = std::to_chars(first, last, x, std::chars_format::scientific, significantDigits - 1);
+    // Bounded by the view: a longer first attempt may have left digits behind it.
     const std::string_view scientific(first, printed.ptr - first);
 
-    const bool negative = scientific.front() == '-';
+    Significant result;
+    result.negative = scientific.front() == '-';
     const auto ePos = scientific.find('e');
-    // Bounded by the view: a longer first attempt may have left digits behind it.
     const char *exponentText = scientific.data() + ePos + 1;
     exponentText += *exponentText == '+' ? 1 : 0;
-    int exponent = 0;
-    std::from_chars(exponentText, scientific.data() + scientific.size(), exponent);
-    std::string digits;
+    std::from_chars(exponentText, scientific.data() + scientific.size(), result.exponent);
     for (const char c : scientific.substr(0, ePos))
         if (isDigit(c))
-            digits += c;
-    digits.erase(digits.find_last_not_of('0') + 1);
+            result.digits += c;
+    result.digits.erase(result.digits.find_last_not_of('0') + 1);
+    return result;
+}
 
-    std::string text = negative ? "-" : "";
-    if (exponent >= 15 || exponent < -4) {
-        text += digits.front();
-        if (digits.size() > 1)
-            text.append(",").append(digits, 1);
-        text += exponent < 0 ? "E-" : "E+";
-        const int magnitude = std::abs(exponent);
-        if (magnitude < 10)
-            text += '0';
-        text += std::to_string(magnitude);
-    } else if (exponent < 0) {
-        text.append("0,").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
-    } else {
-        const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= wholeDigits) {
-            text.append(digits).append(wholeDigits - digits.size(), '0');
-        } else {
-            text.append(digits, 0, wholeDigits).append(",").append(digits, wholeDigits);
-        }
-    }
-    return text;
+// "4,62E+15", "1,5E-05", "1E+100".
+std::string exponentForm(const Significant &number)
+{
+    std::string text(1, number.digits.front());
+    if (number.digits.size() > 1)
+        text.append(",").append(number.digits, 1);
+    text += number.exponent < 0 ? "E-" : "E+";
+    const int magnitude = std::abs(number.exponent);
+    if (magnitude < 10)
+        text += '0';
+    return text + std::to_string(magnitude);
+}
+
+// "0,0001", "6,63", "14", "100000000000000".
+std::string fixedForm(const Significant &number)
+{
+    const std::string &digits = number.digits;
+    if (number.exponent < 0)
+        return "0," + std::string(static_cast<std::size_t>(-number.exponent - 1), '0') + digits;
+    const auto wholeDigits = static_cast<std::size_t>(number.exponent) + 1;
+    if (digits.size() <= wholeDigits)
+        return digits + std::string(wholeDigits - digits.size(), '0');
+    return digits.substr(0, wholeDigits) + "," + digits.substr(wholeDigits);
+}
+
+} // namespace
+
+std::string write(double x)
+{
+    assert(std::isfinite(x));
+    if (x == 0.0)
+        return "0"; // also -0, which rounding a tiny negative can give
+
+    const Significant number = significant(x);
+    const bool exponentFormNeeded = number.exponent >= 15 || number.exponent < -4;
+    return (number.negative ? "-" : "") + (exponentFormNeeded ? exponentForm(number) : fixedForm(number));
 }
 
 } // namespace calc::DecimalText

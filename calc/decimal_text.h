@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 QQ7NV
 #pragma once
 
 #include "calc/result.h"
@@ -21,7 +23,7 @@ namespace calc::DecimalText {
 // row of digits nobody can count, so they take the exponent form
 // "4,62E+15" / "1,5E-05": a mantissa with one digit before the comma, then
 // "E", the exponent's sign and at least two digits.
-// Precondition: x is finite.
+// Precondition: x is finite; no length the program shows can be anything else.
 [[nodiscard]] std::string write(double x);
 
 } // namespace calc::DecimalText

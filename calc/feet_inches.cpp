@@ -1,9 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 QQ7NV
 #include "calc/feet_inches.h"
 
 #include "calc/decimal_text.h"
 
 namespace calc {
 
+namespace {
+
+// The 1-based place of the first comma in text, or its length plus one.
 std::int16_t findComma(const std::string &text)
 {
     std::int16_t pos = 1;
@@ -11,6 +16,8 @@ std::int16_t findComma(const std::string &text)
         ++pos;
     return pos;
 }
+
+} // namespace
 
 FeetInches toFeetInches(double metres)
 {

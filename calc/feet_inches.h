@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 QQ7NV
 #pragma once
 
 #include <cstdint>
@@ -25,8 +27,5 @@ struct FeetInches {
 // Converts a length in metres the way the cut list shows it: the feet are
 // rounded to hundredths first, and the inches come from those hundredths.
 [[nodiscard]] FeetInches toFeetInches(double metres);
-
-// The 1-based place of the first comma in text, or its length plus one.
-[[nodiscard]] std::int16_t findComma(const std::string &text);
 
 } // namespace calc

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 QQ7NV
 # Builds the frequency-text fuzzer with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs it for the given number of seconds
 # (60 by default) from the seed corpus. Needs clang-14 and libclang-rt-14-dev.

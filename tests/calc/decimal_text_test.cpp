@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 QQ7NV
 #include "calc/decimal_text.h"
 
 #include <gtest/gtest.h>
@@ -18,71 +20,36 @@ extern "C" const char *__lsan_default_suppressions()
 
 namespace {
 
-// 2^53 + 1 lies exactly between two doubles; a digit far behind it decides
-// the direction, which only a correctly rounded reader sees.
-const std::string justAboveTie = "9007199254740993," + std::string(383, '0') + "1";
-
 struct ReadCase {
     const char *name;
     std::string text;
-    double expected;
+    calc::Result<double> expected;
 };
 
-class ReadNumber : public testing::TestWithParam<ReadCase> {};
+class Read : public testing::TestWithParam<ReadCase> {};
 
-TEST_P(ReadNumber, GivesTheNearestDouble)
+TEST_P(Read, GivesTheNearestDoubleOrWhyNot)
 {
     const auto result = DecimalText::read(GetParam().text);
-    ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.value(), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(DecimalText,
-                         ReadNumber,
-                         testing::Values(ReadCase{"StartUpFrequency", "21,250", 21.25},
-                                         ReadCase{"WholeNumber", "7", 7.0},
-                                         ReadCase{"NothingBeforeComma", ",5", 0.5},
-                                         ReadCase{"NothingAfterComma", "5,", 5.0},
-                                         ReadCase{"LeadingZeros", "007,10", 7.1},
-                                         ReadCase{"ZeroIsANumber", "0,0", 0.0},
-                                         ReadCase{"TieGoesToEven", "9007199254740993", 9007199254740992.0},
-                                         ReadCase{"FourHundredDigitsAboveTie", justAboveTie, 9007199254740994.0},
-                                         ReadCase{"ThreeHundredDigitsWhole", "1" + std::string(299, '0'), 1e299}),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-struct FailCase {
-    const char *name;
-    std::string text;
-    Failure expected;
-};
-
-class ReadFailure : public testing::TestWithParam<FailCase> {};
-
-TEST_P(ReadFailure, IsReportedWithItsKind)
-{
-    const auto result = DecimalText::read(GetParam().text);
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.failure(), GetParam().expected);
+    ASSERT_EQ(result.ok(), GetParam().expected.ok());
+    if (result.ok())
+        EXPECT_EQ(result.value(), GetParam().expected.value());
+    else
+        EXPECT_EQ(result.failure(), GetParam().expected.failure());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     DecimalText,
-    ReadFailure,
-    testing::Values(FailCase{"Empty", "", Failure::NotANumber},
-                    FailCase{"LoneComma", ",", Failure::NotANumber},
-                    FailCase{"TwoCommas", "1,000,5", Failure::NotANumber},
-                    FailCase{"LeadingBlank", " 7,1", Failure::NotANumber},
-                    FailCase{"TrailingNewline", "7,1\n", Failure::NotANumber},
-                    FailCase{"Minus", "-5", Failure::NotANumber},
-                    FailCase{"Plus", "+5", Failure::NotANumber},
-                    FailCase{"Exponent", "1e3", Failure::NotANumber},
-                    FailCase{"Dot", "7.1", Failure::NotANumber},
-                    FailCase{"DotGrouping", "1.000,5", Failure::NotANumber},
-                    FailCase{"Infinity", "inf", Failure::NotANumber},
-                    FailCase{"EmbeddedNul", std::string{'7', '\0', '1'}, Failure::NotANumber},
-                    FailCase{"FullWidthDigit", "\xEF\xBC\x97", Failure::NotANumber},
-                    FailCase{"FourHundredNines", std::string(400, '9'), Failure::TooLarge},
-                    FailCase{"BelowSmallestDouble", "0," + std::string(400, '0') + "1", Failure::TooSmall}),
+    Read,
+    testing::Values(ReadCase{"NothingBeforeComma", ",5", 0.5},
+                    ReadCase{"NothingAfterComma", "5,", 5.0},
+                    // 2^53 + 1 lies between two doubles; only a digit 400 places on decides.
+                    ReadCase{"CorrectlyRounded", "9007199254740993," + std::string(383, '0') + "1", 9007199254740994.0},
+                    ReadCase{"Empty", "", Failure::NotANumber},
+                    ReadCase{"TwoCommas", "1,0,5", Failure::NotANumber},
+                    ReadCase{"Blank", "7 ", Failure::NotANumber},
+                    ReadCase{"BeyondADouble", std::string(400, '9'), Failure::TooLarge},
+                    ReadCase{"BelowTheSmallestDouble", "0," + std::string(400, '0') + "1", Failure::TooSmall}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct WriteCase {
@@ -91,30 +58,25 @@ struct WriteCase {
     std::string expected;
 };
 
-class WriteNumber : public testing::TestWithParam<WriteCase> {};
+class Write : public testing::TestWithParam<WriteCase> {};
 
-TEST_P(WriteNumber, GivesTheShortestCommaText)
+TEST_P(Write, GivesTheShortestCommaText)
 {
     EXPECT_EQ(DecimalText::write(GetParam().value), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(DecimalText,
-                         WriteNumber,
-                         testing::Values(WriteCase{"TwoDecimals", 6.63, "6,63"},
-                                         WriteCase{"BelowOneKeepsZero", 0.97, "0,97"},
-                                         WriteCase{"OneDecimal", 140.8, "140,8"},
-                                         WriteCase{"WholeWithoutComma", 14.0, "14"},
-                                         WriteCase{"Zero", 0.0, "0"},
-                                         WriteCase{"NegativeZero", -0.0, "0"},
+                         Write,
+                         testing::Values(WriteCase{"NegativeZero", -0.0, "0"},
                                          WriteCase{"Negative", -2.5, "-2,5"},
                                          WriteCase{"FifteenDigitsRoundedUp", 2.0 / 3.0, "0,666666666666667"},
-                                         WriteCase{"RoundingCarriesIntoWhole", 99999999999999.99, "100000000000000"},
-                                         WriteCase{"SmallFixed", 0.0001, "0,0001"},
-                                         WriteCase{"TenToTheFifteen", 1e15, "1E+15"},
+                                         WriteCase{"CarriesIntoWhole", 99999999999999.99, "100000000000000"},
+                                         WriteCase{"SmallestFixed", 0.000105, "0,000105"},
                                          WriteCase{"CarriesIntoExponentForm", 999999999999999.9, "1E+15"},
                                          WriteCase{"LargeWithMantissa", 4.62e15, "4,62E+15"},
                                          WriteCase{"ThreeDigitExponent", 1e100, "1E+100"},
-                                         WriteCase{"TinyWithMantissa", 1.5e-5, "1,5E-05"}),
+                                         WriteCase{"TinyWithMantissa", 1.5e-5, "1,5E-05"},
+                                         WriteCase{"Subnormal", 5e-324, "4,94065645841247E-324"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 struct RoundCase {
@@ -124,23 +86,21 @@ struct RoundCase {
     double expected;
 };
 
-class RoundDecimals : public testing::TestWithParam<RoundCase> {};
+class Round : public testing::TestWithParam<RoundCase> {};
 
-TEST_P(RoundDecimals, RoundsTheExactValueHalfToEven)
+TEST_P(Round, RoundsTheExactValueHalfToEven)
 {
     EXPECT_EQ(calc::roundDecimals(GetParam().value, GetParam().decimals), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rounding,
-                         RoundDecimals,
+                         Round,
                          testing::Values(RoundCase{"ExactHalfDown", 0.125, 2, 0.12},
                                          RoundCase{"ExactHalfUp", 0.375, 2, 0.38},
                                          RoundCase{"JustAboveHalf", 99.4 / 8, 2, 12.43},
                                          RoundCase{"JustBelowHalf", 0.285, 2, 0.28}, // the double is 0.28499999...
-                                         RoundCase{"OneDecimal", 11.88, 1, 11.9},
-                                         RoundCase{"WholeHalfToEven", 2.5, 0, 2.0},
-                                         RoundCase{"NegativeHalf", -0.125, 2, -0.12},
-                                         RoundCase{"HugeStaysWhole", 1e300, 2, 1e300},
+                                         RoundCase{"FourDecimals", 1.23456, 4, 1.2346},
+                                         RoundCase{"ScaledBeyond2To30", 12345678.125, 2, 12345678.12},
                                          RoundCase{"LargestFractional", 4503599627370495.5, 0, 4503599627370496.0}),
                          [](const auto &info) { return std::string(info.param.name); });
 

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 QQ7NV
+#include "calc/key_filter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct KeyCase {
+    const char *name;
+    int key;
+    std::u32string text;
+    std::size_t caret;
+    bool allowNegative;
+    int separator;
+    int expected;
+};
+
+class FilterKey : public testing::TestWithParam<KeyCase> {};
+
+TEST_P(FilterKey, LetsThroughOnlyWhatBelongsToANumber)
+{
+    const KeyCase &c = GetParam();
+    EXPECT_EQ(calc::filterKey(c.key, c.text, c.caret, c.allowNegative, c.separator), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(KeyFilter,
+                         FilterKey,
+                         testing::Values(KeyCase{"Digit", '9', U"", 0, false, ',', '9'},
+                                         KeyCase{"PointTypesTheSeparator", '.', U"7", 1, false, ',', ','},
+                                         KeyCase{"CommaTypesAPointSeparator", ',', U"7", 1, false, '.', '.'},
+                                         KeyCase{"SecondSeparator", ',', U"1,5", 0, false, ',', 0},
+                                         KeyCase{"NoSeparatorAtAll", ',', U"7", 1, false, 0, 0},
+                                         KeyCase{"Backspace", 8, U"7", 1, false, ',', 8},
+                                         KeyCase{"Enter", 13, U"", 0, false, ',', 13},
+                                         KeyCase{"Letter", 'a', U"", 0, true, ',', 0},
+                                         KeyCase{"MinusNotAllowed", '-', U"", 0, false, ',', 0},
+                                         KeyCase{"MinusAtTheStart", '-', U"5", 0, true, ',', '-'},
+                                         KeyCase{"MinusAfterTheStart", '-', U"5", 1, true, ',', 0}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
