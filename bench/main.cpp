@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 QQ7NV
 // Runs the benchmarks, then times start-up against a bare Qt window, and
 // prints the figures that matter beside their targets.
 //
 //   morvanecalc_bench [benchmark options]
 //   morvanecalc_bench --startup-child real|bare   (used by the start-up timing)
 #include "window/frmhaupt.h"
+#include "window/layout.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -35,9 +38,13 @@ int startupChild(int argc, char *argv[], bool real)
         window = std::make_unique<frmHaupt>();
     } else {
         window = std::make_unique<QWidget>();
-        window->setFixedSize(249, 183);
-        auto *box = new QLineEdit(QStringLiteral("21,250"), window.get());
-        box->setGeometry(73, 16, 54, 19);
+        window->setFixedSize(layout::clientSize());
+        const layout::Control &frequencyBox =
+            *std::find_if(layout::controls.begin(), layout::controls.end(), [](const layout::Control &row) {
+                return row.array == layout::Array::Text1 && row.index == 0;
+            });
+        auto *box = new QLineEdit(QString::fromLatin1(frequencyBox.text), window.get());
+        box->setGeometry(layout::pixelRect(frequencyBox));
     }
 
     class FirstPaint : public QObject {
@@ -101,10 +108,6 @@ public:
 
 int main(int argc, char *argv[])
 {
-    // A real display when there is one; otherwise Qt's headless platform.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc == 3 && std::strcmp(argv[1], "--startup-child") == 0)
         return startupChild(argc, argv, std::strcmp(argv[2], "real") == 0);
 

@@ -1,9 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 QQ7NV
 #include "window/frmhaupt.h"
 
 #include "calc/decimal_text.h"
+#include "calc/key_filter.h"
 #include "window/keycode.h"
 #include "window/layout.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFont>
@@ -19,19 +24,6 @@
 #include <string_view>
 
 namespace {
-
-int toPixels(int twips)
-{
-    return qRound(twips / double(layout::twipsPerPixel));
-}
-
-// Edges are converted rather than sizes, so that controls whose edges meet in
-// twips still meet in pixels.
-QRect toPixels(const layout::Control &control)
-{
-    return {QPoint(toPixels(control.left), toPixels(control.top)),
-            QPoint(toPixels(control.left + control.width) - 1, toPixels(control.top + control.height) - 1)};
-}
 
 // The window was drawn with Windows fonts, which Linux lacks. Liberation
 // Sans and Arimo share Arial's metrics, the nearest to MS Sans Serif there
@@ -67,19 +59,48 @@ QString failureMessage(calc::Failure failure)
 {
     switch (failure) {
     case calc::Failure::NotANumber:
-        return QObject::tr("The frequency is not a number. Type the centre frequency of the band in Mc, "
-                           "with digits and at most one comma, for example 21,250.");
+        return QStringLiteral("The frequency is not a number. Type the centre frequency of the band in Mc, "
+                              "with digits and at most one comma, for example 21,250.");
     case calc::Failure::Zero:
-        return QObject::tr("The frequency is zero, and an antenna for zero Mc has no length. "
-                           "Type a frequency above zero, for example 21,250.");
+        return QStringLiteral("The frequency is zero, and an antenna for zero Mc has no length. "
+                              "Type a frequency above zero, for example 21,250.");
     case calc::Failure::TooLarge:
-        return QObject::tr("The frequency is too large to calculate with. "
-                           "Type the centre frequency of the band in Mc, for example 21,250.");
+        return QStringLiteral("The frequency is too large to calculate with. "
+                              "Type the centre frequency of the band in Mc, for example 21,250.");
     case calc::Failure::TooSmall:
-        return QObject::tr("The frequency is too small: the antenna would be longer than any length "
-                           "this program can show. Type a larger frequency, for example 21,250.");
+        return QStringLiteral("The frequency is too small: the antenna would be longer than any length "
+                              "this program can show. Type a larger frequency, for example 21,250.");
     }
     return {};
+}
+
+// A result row is read as one length: its whole-feet label names all of it
+// ("21 feet 8,9 inches"), so the inches label beside it stays silent rather
+// than read "8,9'' )" a second time.
+class InchesLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+};
+
+class SilentText final : public QAccessibleWidget {
+public:
+    explicit SilentText(QWidget *widget)
+        : QAccessibleWidget(widget, QAccessible::StaticText)
+    {}
+    [[nodiscard]] QString text(QAccessible::Text /*t*/) const override { return {}; }
+    [[nodiscard]] QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
+QAccessibleInterface *silentInchesLabel(const QString & /*className*/, QObject *object)
+{
+    if (auto *label = dynamic_cast<InchesLabel *>(object))
+        return new SilentText(label);
+    return nullptr;
 }
 
 } // namespace
@@ -87,9 +108,15 @@ QString failureMessage(calc::Failure failure)
 frmHaupt::frmHaupt(QWidget *parent)
     : QWidget(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(silentInchesLabel);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled)
+
     setWindowTitle(QString::fromLatin1(layout::caption));
     setFont(toFont(layout::defaultFont));
-    setFixedSize(toPixels(layout::clientWidth), toPixels(layout::clientHeight));
+    setFixedSize(layout::clientSize());
     buildControls();
 
     connect(cmdCalc, &QPushButton::clicked, this, &frmHaupt::cmdCalc_Click);
@@ -100,64 +127,85 @@ void frmHaupt::buildControls()
 {
     QWidget *previousInTabOrder = nullptr;
     for (const layout::Control &row : layout::controls) {
-        const QString text = QString::fromLatin1(row.text);
-        QWidget *control = nullptr;
-        switch (row.kind) {
-        case layout::Kind::Label: {
-            auto *label = new QLabel(this);
-            label->setTextFormat(Qt::PlainText);
-            label->setAlignment(row.alignment | Qt::AlignTop);
-            control = label;
-            break;
-        }
-        case layout::Kind::TextBox: {
-            auto *box = new QLineEdit(text, this);
-            box->setAlignment(row.alignment | Qt::AlignVCenter);
-            box->setReadOnly(row.readOnly);
-            // Composed and dead-key text would reach the box past the key
-            // filter; the boxes take digits and a comma only.
-            box->setAttribute(Qt::WA_InputMethodEnabled, false);
-            box->installEventFilter(this);
-            control = box;
-            break;
-        }
-        case layout::Kind::Button: control = new QPushButton(text, this); break;
-        }
-
-        control->setObjectName(layout::objectName(row));
-        control->setGeometry(toPixels(row));
-        control->setFont(toFont(row.font));
-        if (row.background) {
-            QPalette palette = control->palette();
-            palette.setColor(QPalette::Base, QColor::fromRgb(*row.background));
-            control->setPalette(palette);
-        }
-        if (row.toolTip) {
-            control->setToolTip(QString::fromLatin1(row.toolTip));
-            control->setAccessibleDescription(control->toolTip());
-        }
-        if (row.accessibleName)
-            control->setAccessibleName(QString::fromLatin1(row.accessibleName));
-
-        if (auto *label = qobject_cast<QLabel *>(control)) {
-            m_designRects.insert(label, control->geometry());
-            setLabelText(label, text);
-        }
+        QWidget *control = createControl(row);
+        setLook(control, row);
+        describeForScreenReaders(control, row);
+        registerControl(control, row);
         if (control->focusPolicy() != Qt::NoFocus) {
             if (previousInTabOrder)
                 setTabOrder(previousInTabOrder, control);
             previousInTabOrder = control;
         }
+    }
+}
 
-        switch (row.array) {
-        case layout::Array::Text1: Text1.at(row.index) = static_cast<QLineEdit *>(control); break;
-        case layout::Array::Label1: Label1.at(row.index) = static_cast<QLabel *>(control); break;
-        case layout::Array::Label2: Label2.at(row.index) = static_cast<QLabel *>(control); break;
-        case layout::Array::Label3: Label3 = static_cast<QLabel *>(control); break;
-        case layout::Array::Label4: Label4.at(row.index) = static_cast<QLabel *>(control); break;
-        case layout::Array::cmdCalc: cmdCalc = static_cast<QPushButton *>(control); break;
-        case layout::Array::cmdQuit: cmdQuit = static_cast<QPushButton *>(control); break;
-        }
+QWidget *frmHaupt::createControl(const layout::Control &row)
+{
+    const QString text = QString::fromLatin1(row.text);
+    switch (row.kind) {
+    case layout::Kind::Label: {
+        const bool inches = row.array == layout::Array::Label2 && row.index >= layout::firstInchesLabel;
+        QLabel *label = inches ? new InchesLabel(this) : new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(row.alignment | Qt::AlignTop);
+        return label;
+    }
+    case layout::Kind::TextBox: {
+        auto *box = new QLineEdit(text, this);
+        box->setAlignment(row.alignment | Qt::AlignVCenter);
+        box->setReadOnly(row.readOnly);
+        // Composed and dead-key text would reach the box past the key
+        // filter; the boxes take digits and a comma only.
+        box->setAttribute(Qt::WA_InputMethodEnabled, false);
+        box->installEventFilter(this);
+        return box;
+    }
+    case layout::Kind::Button: return new QPushButton(text, this);
+    }
+    return nullptr;
+}
+
+void frmHaupt::setLook(QWidget *control, const layout::Control &row)
+{
+    control->setObjectName(layout::objectName(row));
+    control->setFont(toFont(row.font));
+    if (auto *label = qobject_cast<QLabel *>(control)) {
+        m_designRects.insert(label, layout::pixelRect(row));
+        setLabelText(label, QString::fromLatin1(row.text)); // places it, as wide as its text needs
+    } else {
+        control->setGeometry(layout::pixelRect(row));
+    }
+    if (row.background) {
+        QPalette palette = control->palette();
+        palette.setColor(QPalette::Base, QColor::fromRgb(*row.background));
+        palette.setColor(QPalette::Text, QColor::fromRgb(layout::boxText));
+        palette.setColor(QPalette::Highlight, QColor::fromRgb(layout::boxSelection));
+        palette.setColor(QPalette::HighlightedText, QColor::fromRgb(layout::boxSelectedText));
+        control->setPalette(palette);
+    }
+}
+
+void frmHaupt::describeForScreenReaders(QWidget *control, const layout::Control &row)
+{
+    if (row.toolTip) {
+        control->setToolTip(QString::fromLatin1(row.toolTip));
+        control->setAccessibleDescription(control->toolTip());
+    }
+    if (row.accessibleName)
+        control->setAccessibleName(QString::fromLatin1(row.accessibleName));
+}
+
+void frmHaupt::registerControl(QWidget *control, const layout::Control &row)
+{
+    const auto index = static_cast<std::size_t>(row.index);
+    switch (row.array) {
+    case layout::Array::Text1: Text1.at(index) = static_cast<QLineEdit *>(control); break;
+    case layout::Array::Label1: Label1.at(index) = static_cast<QLabel *>(control); break;
+    case layout::Array::Label2: Label2.at(index) = static_cast<QLabel *>(control); break;
+    case layout::Array::Label3: Label3 = static_cast<QLabel *>(control); break;
+    case layout::Array::Label4: Label4.at(index) = static_cast<QLabel *>(control); break;
+    case layout::Array::cmdCalc: cmdCalc = static_cast<QPushButton *>(control); break;
+    case layout::Array::cmdQuit: cmdQuit = static_cast<QPushButton *>(control); break;
     }
 }
 
@@ -226,7 +274,7 @@ bool frmHaupt::filterTyping(int index, QKeyEvent *event)
 
     // The filter typed another character ("." became ","): deliver that one.
     QKeyEvent replaced(QEvent::KeyPress, KeyAscii, Qt::NoModifier, QString(QChar(KeyAscii)));
-    QCoreApplication::sendEvent(Text1[index], &replaced);
+    QCoreApplication::sendEvent(Text1.at(static_cast<std::size_t>(index)), &replaced);
     return true;
 }
 
@@ -240,38 +288,16 @@ void frmHaupt::Text1_KeyPress([[maybe_unused]] int Index, int &KeyAscii) const
 
 void frmHaupt::FilterKey(const QLineEdit *oText, int &KeyAscii, bool AllowNegative, const QString &DecimalSeparator)
 {
-    constexpr int backspace = 8;
-    constexpr int enter = 13;
-    constexpr int comma = ',';
-    constexpr int point = '.';
-    constexpr int minus = '-';
     const int separator = DecimalSeparator.isEmpty() ? 0 : DecimalSeparator.at(0).unicode();
-
-    const int key = KeyAscii;
-    if (!(key >= '0' && key <= '9') && key != separator) {
-        switch (key) {
-        case backspace:
-        case enter: break;
-        case comma:
-        case point: KeyAscii = separator; break;
-        case minus: {
-            const int caret = oText->hasSelectedText() ? oText->selectionStart() : oText->cursorPosition();
-            if (caret > 0 || !AllowNegative)
-                KeyAscii = 0;
-            break;
-        }
-        default: KeyAscii = 0;
-        }
-    }
-
-    if (separator > 0 && KeyAscii == separator && oText->text().contains(QChar(separator)))
-        KeyAscii = 0;
+    const int caret = oText->hasSelectedText() ? oText->selectionStart() : oText->cursorPosition();
+    KeyAscii = calc::filterKey(
+        KeyAscii, oText->text().toStdU32String(), static_cast<std::size_t>(caret), AllowNegative, separator);
 }
 
 // Selects the whole text, so that what is typed next replaces it.
 void frmHaupt::Text1_GotFocus(int Index)
 {
-    QLineEdit *box = Text1[Index];
+    QLineEdit *box = Text1.at(static_cast<std::size_t>(Index));
     box->setSelection(0, static_cast<int>(box->text().size()));
 }
 
@@ -294,8 +320,8 @@ void frmHaupt::ReadFrequency()
 
 void frmHaupt::ClearResults()
 {
-    for (int row = 0; row < resultRows; ++row)
-        Text1[row + 1]->setText(QString());
+    for (std::size_t row = 0; row < calc::rowCount; ++row)
+        Text1.at(row + 1)->setText(QString());
 }
 
 void frmHaupt::CalculateLengths()
@@ -307,44 +333,42 @@ void frmHaupt::CalculateLengths()
     }
     m_work.Lengths = lengths.value();
     ShowMetric();
-    for (int row = 0; row < resultRows; ++row) {
-        m_work.FeetInches = calc::toFeetInches(rowLength(row));
+    const auto rows = calc::inRowOrder(m_work.Lengths);
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        m_work.FeetInches = calc::toFeetInches(rows.at(row));
         ShowFeetInches(row);
     }
 }
 
 void frmHaupt::ShowMetric()
 {
-    for (int row = 0; row < resultRows; ++row)
-        Text1[row + 1]->setText(shown(calc::DecimalText::write(calc::roundDecimals(rowLength(row), 2))));
+    const auto rows = calc::inRowOrder(m_work.Lengths);
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        Text1.at(row + 1)->setText(shown(calc::metricText(rows.at(row))));
 }
 
-void frmHaupt::ShowFeetInches(int row)
+void frmHaupt::ShowFeetInches(std::size_t row)
 {
     const calc::FeetInches &converted = m_work.FeetInches;
-    setLabelText(Label4[row], shown(converted.WholeFeetText));
-    setLabelText(Label2[7 + row], shown(converted.InchesText));
+    QLabel *wholeFeet = Label4.at(row);
+    setLabelText(wholeFeet, shown(converted.WholeFeetText));
+    setLabelText(Label2.at(row + layout::firstInchesLabel), shown(converted.InchesText));
 
     // A screen reader would spell out "( 21' "; give it the row's whole
-    // length in words on the first of the two labels instead.
+    // length in words instead.
     const bool oneFoot = std::trunc(converted.FeetRounded) == 1.0;
     const bool oneInch = converted.InchesPart == 1.0;
-    Label4[row]->setAccessibleName(tr("%1 %2 %3 %4")
-                                       .arg(shown(converted.WholeFeet),
-                                            oneFoot ? tr("foot") : tr("feet"),
-                                            shown(calc::DecimalText::write(converted.InchesPart)),
-                                            oneInch ? tr("inch") : tr("inches")));
-}
-
-double frmHaupt::rowLength(int row) const
-{
-    const std::array lengths{m_work.Lengths.LengthOverAll, m_work.Lengths.LengthCoax, m_work.Lengths.LengthStub};
-    return lengths.at(row);
+    wholeFeet->setAccessibleName(QStringLiteral("%1 %2 %3 %4")
+                                     .arg(shown(converted.WholeFeet),
+                                          oneFoot ? QStringLiteral("foot") : QStringLiteral("feet"),
+                                          shown(calc::DecimalText::write(converted.InchesPart)),
+                                          oneInch ? QStringLiteral("inch") : QStringLiteral("inches")));
 }
 
 void frmHaupt::reportFailure(const QString &message)
 {
     QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    box.setAccessibleDescription(message); // an alert's name is its caption; this is what it says
     box.exec();
     // Back to the frequency box, ready for the corrected frequency.
     activateWindow();
