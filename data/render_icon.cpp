@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 QQ7NV
 // Renders the scalable icon to a square PNG of the given size, for the icon
 // themes that want bitmaps: render_icon <icon.svg> <size> <icon.png>
 #include <QCoreApplication>

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 QQ7NV
 # Installs the build into a fresh prefix and checks what lands there: the
 # file list, the icon sizes, and the desktop entry and AppStream data as the
 # desktop's own validators see them.
@@ -14,9 +16,12 @@ actual=$(cd "$prefix" && find . -type f | sort)
 expected=$(sort <<LIST
 ./bin/morvanecalc
 ./share/applications/$id.desktop
+./share/doc/morvanecalc/changelog.gz
+./share/doc/morvanecalc/copyright
 ./share/icons/hicolor/256x256/apps/$id.png
 ./share/icons/hicolor/48x48/apps/$id.png
 ./share/icons/hicolor/scalable/apps/$id.svg
+./share/man/man1/morvanecalc.1.gz
 ./share/metainfo/$id.metainfo.xml
 LIST
 )

@@ -1,6 +1,9 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 QQ7NV
 # Builds the Debian package from the build tree and checks its name, version
-# and computed dependencies, and that apt could install it here.
+# and computed dependencies, that Debian's checker finds no error or warning
+# in it, and that apt could install it here.
 set -eu
 build=$1
 out=$(mktemp -d)
@@ -20,5 +23,6 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins libqt6
 done
 [ "$(dpkg-deb -f "$deb" Version)" = 1.00 ] || { echo "version is not 1.00"; exit 1; }
 
+lintian --fail-on error,warning "$deb"
 apt-get install --simulate "$deb" >/dev/null
 echo "package: $(basename "$deb") installs"
