@@ -45,28 +45,19 @@ void Lengths(benchmark::State &state)
 }
 BENCHMARK(Lengths);
 
-void MetricTexts(benchmark::State &state)
+// One conversion of each of the three lengths at the start-up frequency.
+template <auto convert>
+void EachRow(benchmark::State &state)
 {
     const auto lengths = calc::inRowOrder(calc::calculateLengths(frequency).value());
     for (auto _ : state) {
         for (const double metres : lengths) {
-            std::string metric = calc::metricText(metres);
-            benchmark::DoNotOptimize(metric);
+            auto converted = convert(metres);
+            benchmark::DoNotOptimize(converted);
         }
     }
 }
-BENCHMARK(MetricTexts);
-
-void FeetInchesTexts(benchmark::State &state)
-{
-    const auto lengths = calc::inRowOrder(calc::calculateLengths(frequency).value());
-    for (auto _ : state) {
-        for (const double metres : lengths) {
-            calc::FeetInches feetInches = calc::toFeetInches(metres);
-            benchmark::DoNotOptimize(feetInches);
-        }
-    }
-}
-BENCHMARK(FeetInchesTexts);
+BENCHMARK(EachRow<calc::metricText>)->Name("MetricTexts");
+BENCHMARK(EachRow<calc::toFeetInches>)->Name("FeetInchesTexts");
 
 } // namespace

@@ -20,6 +20,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string_view>
 
@@ -55,23 +56,20 @@ QString shown(const std::string &text)
     return QString::fromStdString(text);
 }
 
+// Each says what the user has to change; in the order of calc::Failure.
 QString failureMessage(calc::Failure failure)
 {
-    switch (failure) {
-    case calc::Failure::NotANumber:
-        return QStringLiteral("The frequency is not a number. Type the centre frequency of the band in Mc, "
-                              "with digits and at most one comma, for example 21,250.");
-    case calc::Failure::Zero:
-        return QStringLiteral("The frequency is zero, and an antenna for zero Mc has no length. "
-                              "Type a frequency above zero, for example 21,250.");
-    case calc::Failure::TooLarge:
-        return QStringLiteral("The frequency is too large to calculate with. "
-                              "Type the centre frequency of the band in Mc, for example 21,250.");
-    case calc::Failure::TooSmall:
-        return QStringLiteral("The frequency is too small: the antenna would be longer than any length "
-                              "this program can show. Type a larger frequency, for example 21,250.");
-    }
-    return {};
+    constexpr std::array messages{
+        "The frequency is not a number. Type the centre frequency of the band in Mc, with digits and at most "
+        "one comma, for example 21,250.",
+        "The frequency is zero, and an antenna for zero Mc has no length. Type a frequency above zero, for "
+        "example 21,250.",
+        "The frequency is too large to calculate with. Type the centre frequency of the band in Mc, for example "
+        "21,250.",
+        "The frequency is too small: the antenna would be longer than any length this program can show. Type a "
+        "larger frequency, for example 21,250.",
+    };
+    return QString::fromLatin1(messages.at(static_cast<std::size_t>(failure)));
 }
 
 // A result row is read as one length: its whole-feet label names all of it
