@@ -17,7 +17,7 @@ cmake --build build/fuzz
 # (and more of it when something broke).
 mkdir -p build/fuzz/corpus
 status=0
-build/fuzz/fuzz/calc_fuzz -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
+build/fuzz/fuzz/calc_fuzz -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 -artifact_prefix=build/fuzz/ \
     build/fuzz/corpus fuzz/corpus >build/fuzz/fuzz.log 2>&1 || status=$?
 if [ "$status" -ne 0 ]; then
     tail -n 60 build/fuzz/fuzz.log
