@@ -35,11 +35,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler(defaultHandler);
 
-    QApplication::setApplicationName(QStringLiteral("MorvaneCalc"));
+    QApplication::setApplicationName(QStringLiteral(MORVANECALC_NAME));
     QApplication::setApplicationVersion(QStringLiteral(MORVANECALC_VERSION));
     // Lets the desktop match the window to its menu entry and icon.
-    QApplication::setDesktopFileName(QStringLiteral("example.qq7nv.MorvaneCalc"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/morvanecalc.svg")));
+    QApplication::setDesktopFileName(QStringLiteral(MORVANECALC_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(MORVANECALC_ICON)));
 
     frmHaupt window;
     window.show();

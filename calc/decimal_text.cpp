@@ -58,9 +58,9 @@ namespace {
 // A non-zero finite value rounded to 15 significant digits: d.ddd... times
 // 10^exponent, the digits without trailing zeros.
 struct Significant {
-    bool negative = false;
+    bool negative;
     std::string digits;
-    int exponent = 0;
+    int exponent;
 };
 
 Significant significant(double x)
@@ -79,17 +79,17 @@ Significant significant(double x)
     // Bounded by the view: a longer first attempt may have left digits behind it.
     const std::string_view scientific(first, printed.ptr - first);
 
-    Significant result;
-    result.negative = scientific.front() == '-';
     const auto ePos = scientific.find('e');
     const char *exponentText = scientific.data() + ePos + 1;
     exponentText += *exponentText == '+' ? 1 : 0;
-    std::from_chars(exponentText, scientific.data() + scientific.size(), result.exponent);
+    int exponent{};
+    std::from_chars(exponentText, scientific.data() + scientific.size(), exponent);
+    std::string digits;
     for (const char c : scientific.substr(0, ePos))
         if (isDigit(c))
-            result.digits += c;
-    result.digits.erase(result.digits.find_last_not_of('0') + 1);
-    return result;
+            digits += c;
+    digits.erase(digits.find_last_not_of('0') + 1);
+    return {scientific.front() == '-', digits, exponent};
 }
 
 // "4,62E+15", "1,5E-05", "1E+100".
@@ -134,13 +134,6 @@ std::string write(double x)
 
 namespace calc {
 
-namespace {
-
-constexpr std::array<double, 16> powersOfTen{
-    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-
-} // namespace
-
 double roundDecimals(double x, int decimals)
 {
     // From 2^52 on every double is a whole number, and beyond it the fixed
@@ -152,7 +145,7 @@ double roundDecimals(double x, int decimals)
     // Scaling first is exact enough unless the product lies near a half: its
     // error is below 2^-23 while it stays under 2^30. The quotient of the two
     // exact whole numbers is then the double nearest to the multiple.
-    const double scale = powersOfTen.at(static_cast<std::size_t>(decimals));
+    const double scale = std::pow(10.0, decimals); // exact: a whole power of ten below 2^53
     const double scaled = x * scale;
     const double nearest = std::round(scaled);
     if (std::fabs(scaled) < 0x1p30 && std::fabs(std::fabs(scaled - nearest) - 0.5) > 0x1p-20)

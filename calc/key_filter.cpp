@@ -4,8 +4,10 @@
 
 namespace calc {
 
-int filterKey(int keyAscii, std::u32string_view text, std::size_t caret, bool allowNegative, int separator)
+int filterKey(
+    int keyAscii, std::u32string_view text, std::size_t caret, bool allowNegative, std::u32string_view decimalSeparator)
 {
+    const int separator = decimalSeparator.empty() ? 0 : static_cast<int>(decimalSeparator.front());
     const bool digit = keyAscii >= '0' && keyAscii <= '9';
     if (!digit && keyAscii != separator) {
         switch (keyAscii) {

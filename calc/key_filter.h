@@ -15,8 +15,12 @@ inline constexpr int enterKey = 13;
 // a leading "-" when negatives are allowed, Backspace and Enter. Anything
 // else becomes 0, which swallows the key. text and caret (the selection
 // start, from 0) are the box's own and decide about "-" and a second
-// separator; separator is the separator's code, or 0 for none.
-[[nodiscard]] int
-filterKey(int keyAscii, std::u32string_view text, std::size_t caret, bool allowNegative, int separator);
+// separator. The separator is the first character of decimalSeparator;
+// without one, no separator is let through.
+[[nodiscard]] int filterKey(int keyAscii,
+                            std::u32string_view text,
+                            std::size_t caret,
+                            bool allowNegative,
+                            std::u32string_view decimalSeparator);
 
 } // namespace calc

@@ -113,7 +113,6 @@ frmHaupt::frmHaupt(QWidget *parent)
     Q_UNUSED(factoryInstalled)
 
     setWindowTitle(QString::fromLatin1(layout::caption));
-    setFont(toFont(layout::defaultFont));
     setFixedSize(layout::clientSize());
     buildControls();
 
@@ -226,8 +225,7 @@ bool frmHaupt::eventFilter(QObject *watched, QEvent *event)
     const auto index = static_cast<int>(box - Text1.cbegin());
 
     switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::ShortcutOverride: return filterTyping(index, static_cast<QKeyEvent *>(event));
+    case QEvent::KeyPress: return filterTyping(index, static_cast<QKeyEvent *>(event));
     case QEvent::FocusIn: {
         // Coming back out of the box's own context menu is no new visit: the
         // caret stays where a Paste left it. Start-up and coming back to the
@@ -261,13 +259,9 @@ bool frmHaupt::filterTyping(int index, QKeyEvent *event)
 
     int KeyAscii = *code;
     Text1_KeyPress(index, KeyAscii);
-    if (KeyAscii == 0) {
-        // Accepting the shortcut override claims the key for the box, so that
-        // no shortcut acts on it either; the key press itself is dropped.
-        event->accept();
-        return true;
-    }
-    if (KeyAscii == *code || event->type() != QEvent::KeyPress)
+    if (KeyAscii == 0)
+        return true; // swallowed
+    if (KeyAscii == *code)
         return false;
 
     // The filter typed another character ("." became ","): deliver that one.
@@ -286,10 +280,12 @@ void frmHaupt::Text1_KeyPress([[maybe_unused]] int Index, int &KeyAscii) const
 
 void frmHaupt::FilterKey(const QLineEdit *oText, int &KeyAscii, bool AllowNegative, const QString &DecimalSeparator)
 {
-    const int separator = DecimalSeparator.isEmpty() ? 0 : DecimalSeparator.at(0).unicode();
     const int caret = oText->hasSelectedText() ? oText->selectionStart() : oText->cursorPosition();
-    KeyAscii = calc::filterKey(
-        KeyAscii, oText->text().toStdU32String(), static_cast<std::size_t>(caret), AllowNegative, separator);
+    KeyAscii = calc::filterKey(KeyAscii,
+                               oText->text().toStdU32String(),
+                               static_cast<std::size_t>(caret),
+                               AllowNegative,
+                               DecimalSeparator.toStdU32String());
 }
 
 // Selects the whole text, so that what is typed next replaces it.

@@ -14,7 +14,7 @@ struct KeyCase {
     std::u32string text;
     std::size_t caret;
     bool allowNegative;
-    int separator;
+    std::u32string separator;
     int expected;
 };
 
@@ -28,17 +28,17 @@ TEST_P(FilterKey, LetsThroughOnlyWhatBelongsToANumber)
 
 INSTANTIATE_TEST_SUITE_P(KeyFilter,
                          FilterKey,
-                         testing::Values(KeyCase{"Digit", '9', U"", 0, false, ',', '9'},
-                                         KeyCase{"PointTypesTheSeparator", '.', U"7", 1, false, ',', ','},
-                                         KeyCase{"CommaTypesAPointSeparator", ',', U"7", 1, false, '.', '.'},
-                                         KeyCase{"SecondSeparator", ',', U"1,5", 0, false, ',', 0},
-                                         KeyCase{"NoSeparatorAtAll", ',', U"7", 1, false, 0, 0},
-                                         KeyCase{"Backspace", 8, U"7", 1, false, ',', 8},
-                                         KeyCase{"Enter", 13, U"", 0, false, ',', 13},
-                                         KeyCase{"Letter", 'a', U"", 0, true, ',', 0},
-                                         KeyCase{"MinusNotAllowed", '-', U"", 0, false, ',', 0},
-                                         KeyCase{"MinusAtTheStart", '-', U"5", 0, true, ',', '-'},
-                                         KeyCase{"MinusAfterTheStart", '-', U"5", 1, true, ',', 0}),
+                         testing::Values(KeyCase{"Digit", '9', U"", 0, false, U",", '9'},
+                                         KeyCase{"PointTypesTheSeparator", '.', U"7", 1, false, U",", ','},
+                                         KeyCase{"CommaTypesAPointSeparator", ',', U"7", 1, false, U".", '.'},
+                                         KeyCase{"SecondSeparator", ',', U"1,5", 0, false, U",", 0},
+                                         KeyCase{"NoSeparatorAtAll", ',', U"7", 1, false, U"", 0},
+                                         KeyCase{"Backspace", 8, U"7", 1, false, U",", 8},
+                                         KeyCase{"Enter", 13, U"", 0, false, U",", 13},
+                                         KeyCase{"Letter", 'a', U"", 0, true, U",", 0},
+                                         KeyCase{"MinusNotAllowed", '-', U"", 0, false, U",", 0},
+                                         KeyCase{"MinusAtTheStart", '-', U"5", 0, true, U",", '-'},
+                                         KeyCase{"MinusAfterTheStart", '-', U"5", 1, true, U",", 0}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
