@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <system_error>
@@ -98,11 +98,9 @@ std::string exponentForm(const Significant &number)
     std::string text(1, number.digits.front());
     if (number.digits.size() > 1)
         text.append(",").append(number.digits, 1);
-    text += number.exponent < 0 ? "E-" : "E+";
-    const int magnitude = std::abs(number.exponent);
-    if (magnitude < 10)
-        text += '0';
-    return text + std::to_string(magnitude);
+    std::array<char, 8> exponent{}; // "E-324" at the most
+    std::snprintf(exponent.data(), exponent.size(), "E%+03d", number.exponent);
+    return text + exponent.data();
 }
 
 // "0,0001", "6,63", "14", "100000000000000".
@@ -121,7 +119,6 @@ std::string fixedForm(const Significant &number)
 
 std::string write(double x)
 {
-    assert(std::isfinite(x));
     if (x == 0.0)
         return "0"; // also -0, which rounding a tiny negative can give
 

@@ -233,15 +233,15 @@ bool frmHaupt::eventFilter(QObject *watched, QEvent *event)
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::PopupFocusReason)
             Text1_GotFocus(index);
-        m_clickFocusedBox = reason == Qt::MouseFocusReason ? index : -1;
+        m_clickFocusedBox = reason == Qt::MouseFocusReason ? std::optional(index) : std::nullopt;
         break;
     }
-    case QEvent::FocusOut: m_clickFocusedBox = -1; break;
+    case QEvent::FocusOut: m_clickFocusedBox.reset(); break;
     case QEvent::MouseButtonPress:
         // The press that brought the focus would put the caret where it
         // landed and undo the selection just made.
         if (m_clickFocusedBox == index && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            m_clickFocusedBox = -1;
+            m_clickFocusedBox.reset();
             return true;
         }
         break;

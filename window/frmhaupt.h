@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <string>
 
 class QKeyEvent;
@@ -77,5 +78,5 @@ private:
     QPushButton *cmdQuit = nullptr;
 
     QHash<const QLabel *, QRect> m_designRects; // each label's place in the layout table
-    int m_clickFocusedBox = -1;                 // Text1 element whose focus came with a mouse press not yet seen
+    std::optional<int> m_clickFocusedBox;       // Text1 element whose focus came with a mouse press not yet seen
 };

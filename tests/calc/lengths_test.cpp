@@ -11,8 +11,6 @@
 
 namespace {
 
-using calc::Failure;
-
 // n / d in whole units, half to even; -1 when n / d lies so near a half that
 // the program's doubles may fairly fall on either side of it.
 std::int64_t roundedQuotient(std::int64_t n, std::int64_t d)
@@ -69,29 +67,5 @@ TEST(Lengths, FeetInExponentFormKeepTheirMagnitude)
     EXPECT_EQ(converted.WholeFeetText, "( 4,62E+15' ");
     EXPECT_EQ(converted.InchesText, "0'' )");
 }
-
-struct FailCase {
-    const char *name;
-    std::string frequency;
-    Failure expected;
-};
-
-class LengthFailure : public testing::TestWithParam<FailCase> {};
-
-TEST_P(LengthFailure, GivesNoLengths)
-{
-    const auto result = calc::calculateLengths(GetParam().frequency);
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.failure(), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Antenna,
-    LengthFailure,
-    testing::Values(FailCase{"NotANumber", ",", Failure::NotANumber},
-                    FailCase{"Zero", "000,0", Failure::Zero},
-                    // Metres still fit a double, inches do not: the feet and inches would read "Inf".
-                    FailCase{"InchesOverflow", "0," + std::string(304, '0') + "1408", Failure::TooSmall}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -125,7 +125,8 @@ void WindowTest::init()
             const QAccessibleInterface *alert = QAccessible::queryAccessibleInterface(box);
             m_warnings << box->windowTitle() + ": " + box->text()
                               + (alert->role() == QAccessible::AlertMessage ? "" : " [no alert]")
-                              + (alert->text(QAccessible::Description) == box->text() ? "" : " [not read out]");
+                              + (alert->text(QAccessible::Description) == box->text() ? "" : " [not read out]")
+                              + (box->icon() == QMessageBox::Warning ? "" : " [no warning sign]");
             box->done(QMessageBox::Ok);
         }
     });
