@@ -27,22 +27,19 @@
 namespace {
 
 // The window was drawn with Windows fonts, which Linux lacks. Liberation
-// Sans and Arimo share Arial's metrics, the nearest to MS Sans Serif there
-// is; DejaVu Sans is, like Verdana, a wide sans serif with a large
-// x-height. They are asked for first: looking up a missing family walks
-// fontconfig's fallbacks, and that was most of the window's start-up cost.
-QStringList installedFamilies(std::string_view family)
+// Sans shares Arial's metrics, the nearest to MS Sans Serif there is; DejaVu
+// Sans is, like Verdana, a wide sans serif with a large x-height. The
+// package depends on both. Asking for them by name spares fontconfig the
+// search for a missing family, which was most of the window's start-up cost.
+QString installedFamily(std::string_view windowsFamily)
 {
-    const QString windowsFamily = QString::fromLatin1(family.data(), static_cast<qsizetype>(family.size()));
-    if (family == "Verdana")
-        return {QStringLiteral("DejaVu Sans"), windowsFamily, QStringLiteral("Sans Serif")};
-    return {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), windowsFamily, QStringLiteral("Sans Serif")};
+    return windowsFamily == "Verdana" ? QStringLiteral("DejaVu Sans") : QStringLiteral("Liberation Sans");
 }
 
 QFont toFont(const layout::Font &spec)
 {
     QFont font;
-    font.setFamilies(installedFamilies(spec.family));
+    font.setFamily(installedFamily(spec.family));
     // The window's texts are Latin; merging in fallback fonts for other
     // scripts costs start-up time and gains nothing here.
     font.setStyleStrategy(QFont::NoFontMerging);
@@ -265,7 +262,7 @@ bool frmHaupt::filterTyping(int index, QKeyEvent *event)
         return false;
 
     // The filter typed another character ("." became ","): deliver that one.
-    QKeyEvent replaced(QEvent::KeyPress, KeyAscii, Qt::NoModifier, QString(QChar(KeyAscii)));
+    QKeyEvent replaced(QEvent::KeyPress, KeyAscii, event->modifiers(), QString(QChar(KeyAscii)));
     QCoreApplication::sendEvent(Text1.at(static_cast<std::size_t>(index)), &replaced);
     return true;
 }
@@ -365,7 +362,6 @@ void frmHaupt::reportFailure(const QString &message)
     box.setAccessibleDescription(message); // an alert's name is its caption; this is what it says
     box.exec();
     // Back to the frequency box, ready for the corrected frequency.
-    activateWindow();
-    Text1[0]->setFocus(Qt::OtherFocusReason);
+    Text1[0]->setFocus();
     Text1_GotFocus(0); // the box may have had the focus already, and no focus event comes then
 }
