@@ -41,15 +41,14 @@ Result<double> read(std::string_view text)
     if (!fraction.empty())
         plain.append(".").append(fraction);
 
-    double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(plain.data(), plain.data() + plain.size(), value, std::chars_format::fixed);
-    if (error == std::errc::result_out_of_range) {
+    // Digits around at most one point always parse; the range is all that
+    // can fail.
+    double value{};
+    const auto parsed = std::from_chars(plain.data(), plain.data() + plain.size(), value, std::chars_format::fixed);
+    if (parsed.ec == std::errc::result_out_of_range) {
         const bool hasWholePart = whole.find_first_not_of('0') != std::string_view::npos;
         return hasWholePart ? Failure::TooLarge : Failure::TooSmall;
     }
-    if (error != std::errc{} || end != plain.data() + plain.size())
-        return Failure::NotANumber;
     return value;
 }
 

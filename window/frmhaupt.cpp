@@ -117,19 +117,15 @@ frmHaupt::frmHaupt(QWidget *parent)
     connect(cmdQuit, &QPushButton::clicked, this, &frmHaupt::cmdQuit_Click);
 }
 
+// The controls that take the focus get it in the order they are created,
+// which is the order of the table's rows.
 void frmHaupt::buildControls()
 {
-    QWidget *previousInTabOrder = nullptr;
     for (const layout::Control &row : layout::controls) {
         QWidget *control = createControl(row);
         setLook(control, row);
         describeForScreenReaders(control, row);
         registerControl(control, row);
-        if (control->focusPolicy() != Qt::NoFocus) {
-            if (previousInTabOrder)
-                setTabOrder(previousInTabOrder, control);
-            previousInTabOrder = control;
-        }
     }
 }
 
@@ -362,6 +358,6 @@ void frmHaupt::reportFailure(const QString &message)
     box.setAccessibleDescription(message); // an alert's name is its caption; this is what it says
     box.exec();
     // Back to the frequency box, ready for the corrected frequency.
-    Text1[0]->setFocus();
-    Text1_GotFocus(0); // the box may have had the focus already, and no focus event comes then
+    activateWindow();
+    Text1[0]->setFocus(); // its focus event selects the text
 }
