@@ -103,11 +103,7 @@ QAccessibleInterface *silentInchesLabel(const QString & /*className*/, QObject *
 frmHaupt::frmHaupt(QWidget *parent)
     : QWidget(parent)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(silentInchesLabel);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled)
+    QAccessible::installFactory(silentInchesLabel); // once: Qt keeps a factory only once
 
     setWindowTitle(QString::fromLatin1(layout::caption));
     setFixedSize(layout::clientSize());
