@@ -23,7 +23,9 @@ int filterKey(
         }
     }
 
-    if (separator > 0 && keyAscii == separator && text.find(static_cast<char32_t>(separator)) != text.npos)
+    // A second separator is refused. Without a separator this compares 0 with
+    // 0, and a key already swallowed stays swallowed.
+    if (keyAscii == separator && text.find(static_cast<char32_t>(separator)) != text.npos)
         return 0;
     return keyAscii;
 }

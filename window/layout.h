@@ -39,10 +39,10 @@ struct Control {
     // designed (rows of different heights share a baseline), boxes centre it.
     Qt::Alignment alignment;
     Font font = defaultFont;
-    std::optional<QRgb> background = std::nullopt;
-    const char *toolTip = nullptr; // also what a screen reader gives as the description
-    bool readOnly = false;
-    const char *accessibleName = nullptr; // for boxes, whose caption is a separate label
+    std::optional<QRgb> background{};
+    const char *toolTip{}; // also what a screen reader gives as the description
+    bool readOnly{};
+    const char *accessibleName{}; // for boxes, whose caption is a separate label
 };
 
 inline constexpr const char *caption = "MorvaneCalc by QQ7NV";

@@ -1,0 +1,29 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 QQ7NV
+# On a Wayland session the program is a native Wayland client: its window
+# asks the compositor for its fixed size, its caption and the desktop id
+# that names its icon. Run against the compositor of the test fixture.
+set -u
+program=$1
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+env -u DISPLAY -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland WAYLAND_DEBUG=1 "$program" >"$log" 2>&1 &
+pid=$!
+tries=0
+until grep -q 'set_app_id' "$log"; do
+    tries=$((tries + 1))
+    if [ $tries -gt 100 ] || ! kill -0 $pid 2>/dev/null; then
+        tail -n 20 "$log"
+        echo "no Wayland window came up"
+        exit 1
+    fi
+    sleep 0.1
+done
+kill $pid
+failed=0
+for request in 'set_min_size(249, 183)' 'set_max_size(249, 183)' 'set_title("MorvaneCalc by QQ7NV")' \
+    'set_app_id("example.qq7nv.MorvaneCalc")'; do
+    grep -F "xdg_toplevel@" "$log" | grep -qF "$request" || { echo "missing: $request"; failed=1; }
+done
+exit $failed
