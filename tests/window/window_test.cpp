@@ -319,8 +319,8 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<Keys>("keys");
-        QTest::addColumn<QString>(
-            "texts"); // of the frequency box, which starts with "21,250" all selected, and of overall
+        // The texts of the frequency box, which starts with "21,250" all selected, and of overall.
+        QTest::addColumn<QString>("texts");
 
         const Qt::KeyboardModifiers ctrl(Qt::ControlModifier);
         const KeyPress end{Qt::Key_End, {}, ""};
