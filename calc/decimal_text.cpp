@@ -36,7 +36,6 @@ Result<double> read(std::string_view text)
     // std::from_chars is locale-free and correctly rounded for any number of
     // digits; it only needs the usual spelling with a point.
     std::string plain;
-    plain.reserve(text.size() + 2);
     plain.append(whole.empty() ? std::string_view("0") : whole);
     if (!fraction.empty())
         plain.append(".").append(fraction);

@@ -186,12 +186,12 @@ void frmHaupt::registerControl(QWidget *control, const layout::Control &row)
     const auto index = static_cast<std::size_t>(row.index);
     switch (row.array) {
     case layout::Array::Text1: Text1.at(index) = static_cast<QLineEdit *>(control); break;
-    case layout::Array::Label1: Label1.at(index) = static_cast<QLabel *>(control); break;
     case layout::Array::Label2: Label2.at(index) = static_cast<QLabel *>(control); break;
-    case layout::Array::Label3: Label3 = static_cast<QLabel *>(control); break;
     case layout::Array::Label4: Label4.at(index) = static_cast<QLabel *>(control); break;
     case layout::Array::cmdCalc: cmdCalc = static_cast<QPushButton *>(control); break;
     case layout::Array::cmdQuit: cmdQuit = static_cast<QPushButton *>(control); break;
+    case layout::Array::Label1:
+    case layout::Array::Label3: break; // captions and the address: no handler reads them
     }
 }
 

@@ -66,13 +66,12 @@ private:
     };
     WorkingValues m_work;
 
-    // The controls, indexed like the window's control arrays. Label2 has no
-    // elements 4 to 6; they stay null. Result row r (0 overall, 1 coax, 2
-    // stub) is Text1(r + 1), Label4(r) and Label2(r + 7).
+    // The controls the handlers use, indexed like the window's control
+    // arrays; the captions Label1 and the address Label3 are left out. Label2
+    // has no elements 4 to 6; they stay null. Result row r (0 overall, 1
+    // coax, 2 stub) is Text1(r + 1), Label4(r) and Label2(r + 7).
     std::array<QLineEdit *, 4> Text1{};
-    std::array<QLabel *, 4> Label1{};
     std::array<QLabel *, 10> Label2{};
-    QLabel *Label3 = nullptr;
     std::array<QLabel *, 3> Label4{};
     QPushButton *cmdCalc = nullptr;
     QPushButton *cmdQuit = nullptr;
