@@ -161,7 +161,6 @@ private slots:
         const QString caption = QStringLiteral("MorvaneCalc by QQ7NV: The frequency ");
         // clang-format off
         QTest::newRow("21,250 Mc") << "21,250" << "" << "6,63|( 21' |8,9'' )|4,68|( 15' |4,2'' )|0,97|( 3' |2,4'' )";
-        QTest::newRow("1 Mc") << "1" << "" << "140,8|( 461' |11,3'' )|99,4|( 326' |1,4'' )|20,7|( 67' |10,9'' )";
         QTest::newRow("not a number") << "" << caption + "is not a number. Type the centre frequency of the band in Mc, "
             "with digits and at most one comma, for example 21,250." << kept;
         QTest::newRow("zero") << "0" << caption + "is zero, and an antenna for zero Mc has no length. Type a frequency "
@@ -325,21 +324,15 @@ private slots:
         const Qt::KeyboardModifiers ctrl(Qt::ControlModifier);
         const KeyPress end{Qt::Key_End, {}, ""};
         // clang-format off
-        QTest::newRow("digits replace the selection") << "Text1(0)" << typed("109") << "109| ";
         QTest::newRow("point types a comma") << "Text1(0)" << typed("7.1") << "7,1| ";
-        QTest::newRow("keypad point") << "Text1(0)" << typed("7") + Keys{{Qt::Key_Period, Qt::KeypadModifier, "."}} << "7,| ";
-        QTest::newRow("second comma") << "Text1(0)" << Keys{end} + typed(",.") << "21,250| ";
         QTest::newRow("second comma over the selection") << "Text1(0)" << typed(".") << "21,250| ";
         QTest::newRow("minus, letters, blanks, signs") << "Text1(0)" << typed("-a Z+e/") << "21,250| ";
         QTest::newRow("two characters at once") << "Text1(0)" << Keys{{Qt::Key_unknown, {}, "12"}} << "21,250| ";
-        QTest::newRow("Backspace") << "Text1(0)" << Keys{end, {Qt::Key_Backspace, {}, "\b"}} << "21,25| ";
         QTest::newRow("Delete on X11") << "Text1(0)" << Keys{{Qt::Key_Home, {}, ""}, {Qt::Key_Delete, {}, "\x7f"}} << "1,250| ";
-        QTest::newRow("arrows move the caret") << "Text1(0)" << Keys{end, {Qt::Key_Left, {}, ""}} + typed("9") << "21,2590| ";
         QTest::newRow("Enter and Escape") << "Text1(0)" << Keys{{Qt::Key_Return, {}, "\r"},
             {Qt::Key_Enter, Qt::KeypadModifier, "\r"}, {Qt::Key_Escape, {}, "\x1b"}} << "21,250| ";
         QTest::newRow("Ctrl+C and Ctrl+V on X11") << "Text1(0)" << Keys{{Qt::Key_C, ctrl, "\x03"}, end,
             {Qt::Key_V, ctrl, "\x16"}} << "21,250| ";
-        QTest::newRow("Ctrl+X") << "Text1(0)" << Keys{{Qt::Key_X, ctrl, "x"}} << "21,250| ";
         QTest::newRow("Ctrl+A and Ctrl+Z") << "Text1(0)" << Keys{end, {Qt::Key_A, ctrl, "a"}, {Qt::Key_5, {}, "5"},
             {Qt::Key_Z, ctrl, "z"}} << "21,2505| ";
         QTest::newRow("AltGr") << "Text1(0)" << Keys{end, {Qt::Key_Q, ctrl | Qt::AltModifier, "7"}} << "21,2507| ";
