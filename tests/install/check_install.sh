@@ -25,16 +25,11 @@ expected=$(sort <<LIST
 ./share/metainfo/$id.metainfo.xml
 LIST
 )
-if [ "$actual" != "$expected" ]; then
-    printf 'installed files differ\nexpected:\n%s\nactual:\n%s\n' "$expected" "$actual"
-    exit 1
-fi
+[ "$actual" = "$expected" ] || { printf 'installed:\n%s\nexpected:\n%s\n' "$actual" "$expected"; exit 1; }
 
 for size in 48 256; do
-    # A PNG's width and height are the two big-endian words at byte 16.
-    dimensions=$(od -An -tu1 -j16 -N8 "$prefix/share/icons/hicolor/${size}x$size/apps/$id.png" | tr -s ' ')
-    word=" 0 0 $((size / 256)) $((size % 256))"
-    [ "$dimensions" = "$word$word" ] || { echo "icon ${size}x$size has the size bytes$dimensions"; exit 1; }
+    file "$prefix/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "PNG image data, $size x $size," \
+        || { echo "the ${size}x$size icon is not a PNG of that size"; exit 1; }
 done
 
 desktop-file-validate "$prefix/share/applications/$id.desktop"
