@@ -88,7 +88,8 @@ private slots:
     }
 
     // Every place, font, colour and text, after 21,250 Mc with the frequency
-    // selected for retyping, under each colour scheme: the pictures in docs/.
+    // selected for retyping, under each colour scheme, and in the light one at
+    // each scale factor: the pictures in docs/.
     // The boxes keep their own colours, black on green and yellow, white on
     // navy selected, readable on any scheme; the rest follows the scheme. A
     // changed picture lands in the build's pictures folder, to look at.
@@ -102,54 +103,65 @@ private slots:
         QCoreApplication::processEvents(); // the window hears of the new palette from the event loop
         calculateAt(QStringLiteral("21,250"));
         control("Text1(0)")->setFocus();
-        const QImage shot = m_window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage shot = m_window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const qreal scale = shot.devicePixelRatio();
+        shot.setDevicePixelRatio(1); // compared pixel for pixel
         QApplication::setPalette(before);
-        const QString name = QStringLiteral("/window-%1.png").arg(QTest::currentDataTag());
+        const QString name = QStringLiteral("/window-%1%2.png")
+                                 .arg(QTest::currentDataTag(), scale == 1 ? "" : "-scale-" + QString::number(scale));
         shot.save(qEnvironmentVariable("MORVANE_PICTURES", QDir::tempPath()) + name);
         QCOMPARE(shot, QImage(QFINDTESTDATA("../../docs" + name)).convertToFormat(QImage::Format_RGB32));
     }
 
-    void calculate_data()
+    // Every control under the name the code knows it by, with its start-up text.
+    void startUp()
     {
-        QTest::addColumn<QStringList>("frequencies"); // calculated one after the other
-        QTest::addColumn<QString>("texts");           // the nine result texts, row by row
+        QStringList controls;
+        for (const QWidget *w : m_window->findChildren<QWidget *>())
+            controls << w->objectName() + " " + w->property("text").toString();
+        QCOMPARE(controls.join('|'),
+                 QStringLiteral("Label1(0) Frequency|Label1(1) Length|Label1(2) Lcoax|Text1(0) 21,250|Label1(3) Lstub|"
+                                "Label2(0) Mc|Label2(1) m|Label2(2) m|Label2(3) m|Text1(1)  |Text1(2)  |Text1(3)  |"
+                                "cmdCalc Calculate|cmdQuit Quit|Label3 www.qq7nv.example|Label4(0) ( 00'|"
+                                "Label4(1) ( 00'|Label4(2) ( 00'|Label2(7) 00,0'' )|Label2(8) 00,0'' )|"
+                                "Label2(9) 00,0'' )"));
+    }
+
+    void warnings_data()
+    {
+        QTest::addColumn<QString>("frequency");
         QTest::addColumn<QString>("warning");
 
-        const QString kept = QStringLiteral("|( 65' |0,7'' )||( 45' |11,2'' )||( 9' |6,8'' )");
         const QString caption = QStringLiteral("MorvaneCalc by QQ7NV: The frequency ");
         // clang-format off
-        QTest::newRow("start-up") << QStringList() << " |( 00'|00,0'' )| |( 00'|00,0'' )| |( 00'|00,0'' )" << "";
-        QTest::newRow("21,250 Mc") << QStringList{"21,250"} << "6,63|( 21' |8,9'' )|4,68|( 15' |4,2'' )|0,97|( 3' |2,4'' )" << "";
-        QTest::newRow("not a number") << QStringList{"7,1", ""} << kept << caption + "is not a number. Type the centre "
-            "frequency of the band in Mc, with digits and at most one comma, for example 21,250.";
-        QTest::newRow("zero") << QStringList{"7,1", "0"} << kept << caption + "is zero, and an antenna for zero Mc "
-            "has no length. Type a frequency above zero, for example 21,250.";
-        QTest::newRow("too large") << QStringList{"7,1", QString(400, '9')} << kept << caption + "is too large to "
-            "calculate with. Type the centre frequency of the band in Mc, for example 21,250.";
+        QTest::newRow("not a number") << "" << caption + "is not a number. Type the centre frequency of the band in "
+            "Mc, with digits and at most one comma, for example 21,250.";
+        QTest::newRow("zero") << "0" << caption + "is zero, and an antenna for zero Mc has no length. Type a "
+            "frequency above zero, for example 21,250.";
+        QTest::newRow("too large") << QString(400, '9') << caption + "is too large to calculate with. Type the "
+            "centre frequency of the band in Mc, for example 21,250.";
         // The metres still fit a double, the inches would not.
-        QTest::newRow("too small") << QStringList{"7,1", "0," + QString(304, '0') + "1408"} << kept << caption + "is too "
-            "small: the antenna would be longer than any length this program can show. Type a larger frequency, for "
-            "example 21,250.";
+        QTest::newRow("too small") << "0," + QString(304, '0') + "1408" << caption + "is too small: the antenna "
+            "would be longer than any length this program can show. Type a larger frequency, for example 21,250.";
         // clang-format on
     }
 
-    // After a warning the boxes are empty, the feet and inches are those of the
-    // last good calculation, and the frequency is selected for retyping.
-    void calculate()
+    // After a warning the result boxes are empty, the feet and inches are those
+    // of the last good calculation, and the frequency is selected for retyping.
+    void warnings()
     {
-        QFETCH(QStringList, frequencies);
-        QFETCH(QString, texts);
+        QFETCH(QString, frequency);
         QFETCH(QString, warning);
-        for (const QString &frequency : frequencies)
-            calculateAt(frequency);
+        calculateAt(QStringLiteral("7,1"));
+        calculateAt(frequency);
         QStringList shown;
         for (const int row : {1, 2, 3})
             shown << text("Text1(%1)", row) << text("Label4(%1)", row - 1) << text("Label2(%1)", row + 6);
-        QCOMPARE(shown.join('|'), texts);
-        QCOMPARE(std::exchange(m_warnings, {}), warning.isEmpty() ? QStringList() : QStringList{warning});
-        if (!warning.isEmpty() && m_keyboard) {
+        QCOMPARE(shown.join('|'), QStringLiteral("|( 65' |0,7'' )||( 45' |11,2'' )||( 9' |6,8'' )"));
+        QCOMPARE(std::exchange(m_warnings, {}), QStringList{warning});
+        if (m_keyboard) {
             QTRY_COMPARE(QApplication::focusWidget(), control("Text1(0)")); // once the window is active again
-            QCOMPARE(control<QLineEdit>("Text1(0)")->selectedText(), frequencies.last());
+            QCOMPARE(control<QLineEdit>("Text1(0)")->selectedText(), frequency);
         }
     }
 
@@ -160,10 +172,11 @@ private slots:
 
         // clang-format off
         QTest::newRow("whole window") << "21,250" << "MorvaneCalc by QQ7NV|Frequency|Length|Lcoax|"
-            "Frequency, Mc: Type center of frequency here|Lstub|Mc|m|m|m|Length over all, m: Length over all|"
-            "Length of coaxial cable, m: Length of coaxial cable|Length of stub, m: Length of stub for tuning this "
-            "antenna|Calculate|Quit: Quit this program|www.qq7nv.example|21 feet 8,9 inches|15 feet 4,2 inches|"
-            "3 feet 2,4 inches";
+            "Frequency, Mc: Type center of frequency here|Lstub|Mc|m|m|m|"
+            "Length over all, m: Length over all (read-only)|"
+            "Length of coaxial cable, m: Length of coaxial cable (read-only)|"
+            "Length of stub, m: Length of stub for tuning this antenna (read-only)|"
+            "Calculate|Quit: Quit this program|www.qq7nv.example|21 feet 8,9 inches|15 feet 4,2 inches|3 feet 2,4 inches";
         QTest::newRow("one foot") << "50" << "|1 foot 4,3 inches";
         QTest::newRow("one inch") << "1,408" << "|328 feet 1 inch|231 feet 7,4 inches|48 feet 2,8 inches";
         // clang-format on
@@ -180,8 +193,10 @@ private slots:
         for (int i = 0; i < window->childCount(); ++i) {
             const QAccessibleInterface *child = window->child(i);
             const QString description = child->text(QAccessible::Description);
+            const bool readOnlyBox = child->role() == QAccessible::EditableText && child->state().readOnly;
             if (!child->state().invisible || !child->text(QAccessible::Name).isEmpty())
-                tree << child->text(QAccessible::Name) + (description.isEmpty() ? "" : ": ") + description;
+                tree << child->text(QAccessible::Name) + (description.isEmpty() ? "" : ": ") + description
+                            + (readOnlyBox ? " (read-only)" : "");
         }
         QCOMPARE(tree.join('|').right(tail.size()), tail);
     }
@@ -189,7 +204,7 @@ private slots:
     void labelsFit_data()
     {
         QTest::addColumn<QString>("frequency");
-        for (const char *frequency : {"1", "1,8", "21,25", "1000"})
+        for (const char *frequency : {"1", "1000"}) // the widest texts, the narrowest
             QTest::newRow(frequency) << frequency;
     }
 
@@ -214,24 +229,21 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<Keys>("keys");
-        QTest::addColumn<QString>(
-            "texts"); // of the frequency box, which starts with "21,250" all selected, and overall
+        // The texts of the frequency box, which starts with "21,250" all selected, and of overall.
+        QTest::addColumn<QString>("texts");
 
         const Qt::KeyboardModifiers ctrl(Qt::ControlModifier);
-        const KeyPress end{Qt::Key_End, {}, ""};
         // clang-format off
         QTest::newRow("point types a comma") << "Text1(0)" << typed("7.1") << "7,1| ";
         QTest::newRow("second comma over the selection") << "Text1(0)" << typed(".") << "21,250| ";
         QTest::newRow("minus, letters, blanks, signs") << "Text1(0)" << typed("-a Z+e/") << "21,250| ";
         QTest::newRow("two characters at once") << "Text1(0)" << Keys{{Qt::Key_unknown, {}, "12"}} << "21,250| ";
-        QTest::newRow("Delete on X11") << "Text1(0)" << Keys{{Qt::Key_Home, {}, ""}, {Qt::Key_Delete, {}, "\x7f"}} << "1,250| ";
         QTest::newRow("Enter and Escape") << "Text1(0)" << Keys{{Qt::Key_Return, {}, "\r"},
             {Qt::Key_Enter, Qt::KeypadModifier, "\r"}, {Qt::Key_Escape, {}, "\x1b"}} << "21,250| ";
-        QTest::newRow("Ctrl+C and Ctrl+V on X11") << "Text1(0)" << Keys{{Qt::Key_C, ctrl, "\x03"}, end,
+        QTest::newRow("Ctrl+C and Ctrl+V on X11") << "Text1(0)" << Keys{{Qt::Key_C, ctrl, "\x03"}, {Qt::Key_End, {}, ""},
             {Qt::Key_V, ctrl, "\x16"}} << "21,250| ";
-        QTest::newRow("Ctrl+A and Ctrl+Z") << "Text1(0)" << Keys{end, {Qt::Key_A, ctrl, "a"}, {Qt::Key_5, {}, "5"},
-            {Qt::Key_Z, ctrl, "z"}} << "21,2505| ";
-        QTest::newRow("AltGr") << "Text1(0)" << Keys{end, {Qt::Key_Q, ctrl | Qt::AltModifier, "7"}} << "21,2507| ";
+        QTest::newRow("Ctrl+Right, Ctrl+A, Ctrl+Z") << "Text1(0)" << Keys{{Qt::Key_Right, ctrl, ""},
+            {Qt::Key_A, ctrl, "a"}, {Qt::Key_5, {}, "5"}, {Qt::Key_Z, ctrl, "z"}} << "21,2505| ";
         QTest::newRow("result box") << "Text1(1)" << typed("5,.-x") + Keys{{Qt::Key_Backspace, {}, "\b"},
             {Qt::Key_Delete, {}, ""}, {Qt::Key_C, ctrl, "c"}, {Qt::Key_X, ctrl, "x"}, {Qt::Key_V, ctrl, "v"}}
             << "21,250|6,63";
@@ -280,15 +292,10 @@ private slots:
         };
         visit(Qt::Key_Tab);
         calculateAt(QStringLiteral("21,250"));
-        for (const Qt::Key key : {Qt::Key_Tab,
-                                  Qt::Key_Tab,
-                                  Qt::Key_Tab,
-                                  Qt::Key_Tab,
-                                  Qt::Key_Tab,
-                                  Qt::Key_Tab,
-                                  Qt::Key_Backtab,
-                                  Qt::Key_Tab})
-            visit(key);
+        for (int step = 0; step < 6; ++step)
+            visit(Qt::Key_Tab);
+        visit(Qt::Key_Backtab);
+        visit(Qt::Key_Tab);
         QCOMPARE(visited.join('|'),
                  QStringLiteral("Text1(0) 21,250|cmdCalc|cmdQuit|Text1(0) 21,250|Text1(1) 6,63|Text1(2) 4,68|"
                                 "Text1(3) 0,97|cmdCalc|Text1(3) 0,97"));
