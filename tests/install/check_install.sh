@@ -2,18 +2,20 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 QQ7NV
 # Installs the build into a fresh prefix and checks what lands there: the
-# file list, the icon sizes, and the desktop entry and AppStream data as the
-# desktop's own validators see them.
+# file list, and the desktop entry and AppStream data as the desktop's own
+# validators see them. Then builds the Debian package and checks its version
+# and the dependencies it needs beyond the libraries it links, that Debian's
+# checker finds no error or warning in it (an icon whose size does not match
+# its folder is one), and that apt could install it here.
 set -eu
 build=$1
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
-
-cmake --install "$build" --prefix "$prefix" >/dev/null
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
 id=example.qq7nv.MorvaneCalc
 
-actual=$(cd "$prefix" && find . -type f | sort)
-expected=$(sort <<LIST
+cmake --install "$build" --prefix "$out/prefix" >/dev/null
+installed=$(cd "$out/prefix" && find . -type f | sort)
+[ "$installed" = "$(sort <<LIST
 ./bin/morvanecalc
 ./share/applications/$id.desktop
 ./share/doc/morvanecalc/changelog.gz
@@ -24,14 +26,16 @@ expected=$(sort <<LIST
 ./share/man/man1/morvanecalc.1.gz
 ./share/metainfo/$id.metainfo.xml
 LIST
-)
-[ "$actual" = "$expected" ] || { printf 'installed:\n%s\nexpected:\n%s\n' "$actual" "$expected"; exit 1; }
+)" ] || { printf 'installed:\n%s\n' "$installed"; exit 1; }
+desktop-file-validate "$out/prefix/share/applications/$id.desktop"
+appstreamcli validate --no-net "$out/prefix/share/metainfo/$id.metainfo.xml"
 
-for size in 48 256; do
-    file "$prefix/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "PNG image data, $size x $size," \
-        || { echo "the ${size}x$size icon is not a PNG of that size"; exit 1; }
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >/dev/null
+deb=$(echo "$out"/morvanecalc_1.00_*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins libqt6svg6 fonts-liberation2; do
+    echo ", $depends," | grep -qE ", $needed[ ,]" || { echo "no dependency on $needed in: $depends"; exit 1; }
 done
-
-desktop-file-validate "$prefix/share/applications/$id.desktop"
-appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
-echo "install: all files in place and valid"
+lintian --fail-on error,warning "$deb"
+apt-get install --simulate "$deb" >/dev/null
+echo "install and package: $(basename "$deb")"
