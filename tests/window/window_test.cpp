@@ -113,115 +113,74 @@ private slots:
         QCOMPARE(shot, QImage(QFINDTESTDATA("../../docs" + name)).convertToFormat(QImage::Format_RGB32));
     }
 
-    // Every control under the name the code knows it by, with its start-up text.
-    void startUp()
+    void calculate_data()
     {
-        QStringList controls;
-        for (const QWidget *w : m_window->findChildren<QWidget *>())
-            controls << w->objectName() + " " + w->property("text").toString();
-        QCOMPARE(controls.join('|'),
-                 QStringLiteral("Label1(0) Frequency|Label1(1) Length|Label1(2) Lcoax|Text1(0) 21,250|Label1(3) Lstub|"
-                                "Label2(0) Mc|Label2(1) m|Label2(2) m|Label2(3) m|Text1(1)  |Text1(2)  |Text1(3)  |"
-                                "cmdCalc Calculate|cmdQuit Quit|Label3 www.qq7nv.example|Label4(0) ( 00'|"
-                                "Label4(1) ( 00'|Label4(2) ( 00'|Label2(7) 00,0'' )|Label2(8) 00,0'' )|"
-                                "Label2(9) 00,0'' )"));
-    }
-
-    void warnings_data()
-    {
-        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QStringList>("frequencies"); // each typed and calculated in turn
+        QTest::addColumn<QString>("controls");        // the end of the list calculate() makes
         QTest::addColumn<QString>("warning");
 
         const QString caption = QStringLiteral("MorvaneCalc by QQ7NV: The frequency ");
         // clang-format off
-        QTest::newRow("not a number") << "" << caption + "is not a number. Type the centre frequency of the band in "
-            "Mc, with digits and at most one comma, for example 21,250.";
-        QTest::newRow("zero") << "0" << caption + "is zero, and an antenna for zero Mc has no length. Type a "
-            "frequency above zero, for example 21,250.";
-        QTest::newRow("too large") << QString(400, '9') << caption + "is too large to calculate with. Type the "
-            "centre frequency of the band in Mc, for example 21,250.";
+        const QString boxes = "Text1(1) %1 [Length over all, m: Length over all] read-only|Text1(2) %2 [Length of "
+            "coaxial cable, m: Length of coaxial cable] read-only|Text1(3) %3 [Length of stub, m: Length of stub for "
+            "tuning this antenna] read-only|cmdCalc Calculate|cmdQuit Quit [Quit: Quit this program]|"
+            "Label3 www.qq7nv.example|";
+        const QString kept = boxes.arg("", "", "") + "Label4(0) ( 65'  [65 feet 0,7 inches]|Label4(1) ( 45'  [45 feet "
+            "11,2 inches]|Label4(2) ( 9'  [9 feet 6,8 inches]|Label2(7) 0,7'' ) [] silent|Label2(8) 11,2'' ) [] "
+            "silent|Label2(9) 6,8'' ) [] silent";
+        QTest::newRow("start-up") << QStringList() << "MorvaneCalc by QQ7NV|Label1(0) Frequency|Label1(1) Length|"
+            "Label1(2) Lcoax|Text1(0) 21,250 [Frequency, Mc: Type center of frequency here]|Label1(3) Lstub|"
+            "Label2(0) Mc|Label2(1) m|Label2(2) m|Label2(3) m|" + boxes.arg(" ", " ", " ") + "Label4(0) ( 00'|"
+            "Label4(1) ( 00'|Label4(2) ( 00'|Label2(7) 00,0'' ) [] silent|Label2(8) 00,0'' ) [] silent|"
+            "Label2(9) 00,0'' ) [] silent" << "";
+        QTest::newRow("one foot") << QStringList{"50"} << "Label4(2) ( 1'  [1 foot 4,3 inches]|Label2(7) 2,9'' ) "
+            "[] silent|Label2(8) 6,2'' ) [] silent|Label2(9) 4,3'' ) [] silent" << "";
+        QTest::newRow("one inch") << QStringList{"1,408"} << boxes.arg("100", "70,6", "14,7") + "Label4(0) ( 328'  "
+            "[328 feet 1 inch]|Label4(1) ( 231'  [231 feet 7,4 inches]|Label4(2) ( 48'  [48 feet 2,8 inches]|"
+            "Label2(7) 1'' ) [] silent|Label2(8) 7,4'' ) [] silent|Label2(9) 2,8'' ) [] silent" << "";
+        QTest::newRow("not a number") << QStringList{"7,1", ""} << kept << caption + "is not a number. Type the "
+            "centre frequency of the band in Mc, with digits and at most one comma, for example 21,250.";
+        QTest::newRow("zero") << QStringList{"7,1", "0"} << kept << caption + "is zero, and an antenna for zero Mc "
+            "has no length. Type a frequency above zero, for example 21,250.";
+        QTest::newRow("too large") << QStringList{"7,1", QString(400, '9')} << kept << caption + "is too large to "
+            "calculate with. Type the centre frequency of the band in Mc, for example 21,250.";
         // The metres still fit a double, the inches would not.
-        QTest::newRow("too small") << "0," + QString(304, '0') + "1408" << caption + "is too small: the antenna "
-            "would be longer than any length this program can show. Type a larger frequency, for example 21,250.";
+        QTest::newRow("too small") << QStringList{"7,1", "0," + QString(304, '0') + "1408"} << kept << caption
+            + "is too small: the antenna would be longer than any length this program can show. Type a larger "
+            "frequency, for example 21,250.";
         // clang-format on
     }
 
-    // After a warning the result boxes are empty, the feet and inches are those
-    // of the last good calculation, and the frequency is selected for retyping.
-    void warnings()
+    // Every control in the order a screen reader finds them: its name in the
+    // code, its text, and in brackets what a screen reader says of it where
+    // that is something else. A length is read once, in words. After a
+    // warning the result boxes are empty, the feet and inches are those of the
+    // last good calculation, and the frequency is selected for retyping.
+    void calculate()
     {
-        QFETCH(QString, frequency);
+        QFETCH(QStringList, frequencies);
+        QFETCH(QString, controls);
         QFETCH(QString, warning);
-        calculateAt(QStringLiteral("7,1"));
-        calculateAt(frequency);
-        QStringList shown;
-        for (const int row : {1, 2, 3})
-            shown << text("Text1(%1)", row) << text("Label4(%1)", row - 1) << text("Label2(%1)", row + 6);
-        QCOMPARE(shown.join('|'), QStringLiteral("|( 65' |0,7'' )||( 45' |11,2'' )||( 9' |6,8'' )"));
-        QCOMPARE(std::exchange(m_warnings, {}), QStringList{warning});
-        if (m_keyboard) {
-            QTRY_COMPARE(QApplication::focusWidget(), control("Text1(0)")); // once the window is active again
-            QCOMPARE(control<QLineEdit>("Text1(0)")->selectedText(), frequency);
-        }
-    }
-
-    void screenReader_data()
-    {
-        QTest::addColumn<QString>("frequency");
-        QTest::addColumn<QString>("tail"); // the end of what a screen reader finds, in order
-
-        // clang-format off
-        QTest::newRow("whole window") << "21,250" << "MorvaneCalc by QQ7NV|Frequency|Length|Lcoax|"
-            "Frequency, Mc: Type center of frequency here|Lstub|Mc|m|m|m|"
-            "Length over all, m: Length over all (read-only)|"
-            "Length of coaxial cable, m: Length of coaxial cable (read-only)|"
-            "Length of stub, m: Length of stub for tuning this antenna (read-only)|"
-            "Calculate|Quit: Quit this program|www.qq7nv.example|21 feet 8,9 inches|15 feet 4,2 inches|3 feet 2,4 inches";
-        QTest::newRow("one foot") << "50" << "|1 foot 4,3 inches";
-        QTest::newRow("one inch") << "1,408" << "|328 feet 1 inch|231 feet 7,4 inches|48 feet 2,8 inches";
-        // clang-format on
-    }
-
-    // Each result row is read once, as a length in words.
-    void screenReader()
-    {
-        QFETCH(QString, frequency);
-        QFETCH(QString, tail);
-        calculateAt(frequency);
+        for (const QString &frequency : frequencies)
+            calculateAt(frequency);
         const QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_window.get());
-        QStringList tree{window->text(QAccessible::Name)};
+        QStringList found{window->text(QAccessible::Name)};
         for (int i = 0; i < window->childCount(); ++i) {
             const QAccessibleInterface *child = window->child(i);
+            const QString text = child->object()->property("text").toString();
             const QString description = child->text(QAccessible::Description);
-            const bool readOnlyBox = child->role() == QAccessible::EditableText && child->state().readOnly;
-            if (!child->state().invisible || !child->text(QAccessible::Name).isEmpty())
-                tree << child->text(QAccessible::Name) + (description.isEmpty() ? "" : ": ") + description
-                            + (readOnlyBox ? " (read-only)" : "");
+            const QString said = child->text(QAccessible::Name) + (description.isEmpty() ? "" : ": " + description);
+            found << child->object()->objectName() + " " + text + (said == text ? "" : " [" + said + "]")
+                         + (child->role() == QAccessible::EditableText && child->state().readOnly ? " read-only" : "")
+                         + (child->state().invisible ? " silent" : "");
         }
-        QCOMPARE(tree.join('|').right(tail.size()), tail);
-    }
-
-    void labelsFit_data()
-    {
-        QTest::addColumn<QString>("frequency");
-        for (const char *frequency : {"1", "1000"}) // the widest texts, the narrowest
-            QTest::newRow(frequency) << frequency;
-    }
-
-    // Run at every scale factor: each label's text fits it, every control lies
-    // inside the window, and no two overlap.
-    void labelsFit()
-    {
-        QFETCH(QString, frequency);
-        calculateAt(frequency);
-        const QList<QWidget *> controls = m_window->findChildren<QWidget *>();
-        for (const QWidget *w : controls) {
-            if (const auto *label = qobject_cast<const QLabel *>(w))
-                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
-                         qPrintable(w->objectName()));
-            QVERIFY2(m_window->rect().contains(w->geometry()), qPrintable(w->objectName()));
-            for (const QWidget *other : controls)
-                QVERIFY2(other == w || !other->geometry().intersects(w->geometry()), qPrintable(w->objectName()));
+        QCOMPARE(found.join('|').right(controls.size()), controls);
+        if (!warning.isEmpty()) {
+            QCOMPARE(std::exchange(m_warnings, {}), QStringList{warning});
+            if (m_keyboard) {
+                QTRY_COMPARE(QApplication::focusWidget(), control("Text1(0)")); // once the window is active again
+                QCOMPARE(control<QLineEdit>("Text1(0)")->selectedText(), frequencies.last());
+            }
         }
     }
 
