@@ -14,8 +14,6 @@ for display in "" DISPLAY=:55 "XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=gone" \
     # shellcheck disable=SC2086 # each setting is meant to split into words
     message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" $display "$1" 2>&1)
     status=$?
-    if [ $status -ne 1 ] || [ "$message" != "$expected" ]; then
-        printf 'with %s: status %s, said:\n%s\n' "$display" $status "$message"
-        exit 1
-    fi
+    [ $status -eq 1 ] && [ "$message" = "$expected" ] \
+        || { printf 'with %s: status %s, said:\n%s\n' "$display" $status "$message"; exit 1; }
 done

@@ -7,18 +7,15 @@
 # the terminal once the window is up.
 set -u
 log=$(mktemp)
-trap 'rm -f "$log"' EXIT
+trap 'kill $!; rm -f "$log"' EXIT
 env -u DISPLAY -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland WAYLAND_DEBUG=1 QT_LOGGING_RULES='qt.qpa.*=true' \
     "$1" >"$log" 2>&1 &
-tries=0
-until grep -q set_app_id "$log"; do
-    tries=$((tries + 1))
-    [ $tries -le 100 ] && kill -0 $! 2>/dev/null || { tail -n 20 "$log"; echo "no Wayland window came up"; exit 1; }
+for _ in $(seq 100); do
+    grep -q set_app_id "$log" && break
     sleep 0.1
 done
-kill $!
 for expected in 'set_min_size(249, 183)' 'set_max_size(249, 183)' 'set_title("MorvaneCalc by QQ7NV")' \
     'set_app_id("example.qq7nv.MorvaneCalc")'; do
-    grep -F 'xdg_toplevel@' "$log" | grep -qF "$expected" || { echo "missing: $expected"; exit 1; }
+    grep -F 'xdg_toplevel@' "$log" | grep -qF "$expected" || { tail -n 20 "$log"; echo "missing: $expected"; exit 1; }
 done
 grep -q '^qt\.qpa' "$log" || { echo "no message of Qt's reached the terminal"; exit 1; }
