@@ -5,7 +5,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -221,7 +220,7 @@ private slots:
         QInputMethodEvent composed;
         composed.setCommitString(QStringLiteral("é-,x"));
         QCoreApplication::sendEvent(control("Text1(0)"), &composed);
-        QCOMPARE(text("Text1(%1)", 0), QStringLiteral("21,250"));
+        QCOMPARE(control<QLineEdit>("Text1(0)")->text(), QStringLiteral("21,250"));
         QVERIFY(!control("Text1(0)")->testAttribute(Qt::WA_InputMethodEnabled));
     }
 
@@ -272,10 +271,6 @@ private:
     T *control(const char *name) const
     {
         return m_window->findChild<T *>(QLatin1String(name));
-    }
-    QString text(const char *pattern, int index) const
-    {
-        return m_window->findChild<QWidget *>(QString::fromLatin1(pattern).arg(index))->property("text").toString();
     }
     void calculateAt(const QString &frequency)
     {
