@@ -43,9 +43,12 @@ class WindowTest : public QObject {
 private slots:
     void init()
     {
+        QGuiApplication::styleHints()->setCursorFlashTime(0); // a steady caret, for the pictures
+        m_window = std::make_unique<frmHaupt>();
         // A modal box runs an event loop of its own, where this timer answers it:
         // no test can hang on one, and one that no test expected fails in cleanup.
-        connect(&m_boxAnswerer, &QTimer::timeout, this, [this] {
+        auto *boxAnswerer = new QTimer(m_window.get()); // gone with the window
+        connect(boxAnswerer, &QTimer::timeout, this, [this] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 const QAccessibleInterface *alert = QAccessible::queryAccessibleInterface(box);
                 m_warnings << box->windowTitle() + ": " + box->text()
@@ -55,10 +58,8 @@ private slots:
                 box->done(QMessageBox::Ok);
             }
         });
-        m_boxAnswerer.start(20);
-        QGuiApplication::styleHints()->setCursorFlashTime(0); // a steady caret, for the pictures
+        boxAnswerer->start(20);
 
-        m_window = std::make_unique<frmHaupt>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         // A headless compositor has no seat: no keyboard focus, no clipboard.
@@ -72,8 +73,6 @@ private slots:
     void cleanup()
     {
         m_window.reset();
-        m_boxAnswerer.stop();
-        m_boxAnswerer.disconnect();
         QCOMPARE(std::exchange(m_warnings, {}), QStringList());
     }
 
@@ -279,7 +278,6 @@ private:
     }
 
     std::unique_ptr<frmHaupt> m_window;
-    QTimer m_boxAnswerer;
     QStringList m_warnings; // every modal box that came up, answered with OK
     bool m_keyboard = true; // whether the platform gives the window keyboard focus and a clipboard
 };
