@@ -4,9 +4,10 @@
 # Installs the build into a fresh prefix and checks what lands there: the
 # file list, and the desktop entry and AppStream data as the desktop's own
 # validators see them. Then builds the Debian package and checks its version
-# and the dependencies it needs beyond the libraries it links, that Debian's
-# checker finds no error or warning in it (an icon whose size does not match
-# its folder is one), and that apt could install it here.
+# (in its name), its dependencies, both those worked out from the binary and
+# those it needs besides (the platform plugins, SVG support and fonts), that
+# Debian's checker finds no error or warning in it (an icon whose size does
+# not match its folder is one), and that apt could install it here.
 set -eu
 build=$1
 out=$(mktemp -d)
