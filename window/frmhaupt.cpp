@@ -105,6 +105,7 @@ frmHaupt::frmHaupt(QWidget *parent)
 {
     QAccessible::installFactory(silentInchesLabel); // once: Qt keeps a factory only once
 
+    setObjectName(QStringLiteral("frmHaupt"));
     setWindowTitle(QString::fromLatin1(layout::caption));
     setFixedSize(layout::clientSize());
     buildControls();

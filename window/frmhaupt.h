@@ -34,6 +34,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    friend class WindowTest; // reads the working values, and judges keys no box would show
+
     void Text1_KeyPress(int Index, int &KeyAscii) const;
     void Text1_GotFocus(int Index);
     static void FilterKey(const QLineEdit *oText, int &KeyAscii, bool AllowNegative, const QString &DecimalSeparator);
