@@ -4,11 +4,11 @@
 
 #include "calc/decimal_text.h"
 #include "calc/key_filter.h"
+#include "window/accessibility.h"
 #include "window/keycode.h"
 #include "window/layout.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFont>
@@ -69,46 +69,18 @@ QString failureMessage(calc::Failure failure)
     return QString::fromLatin1(messages.at(static_cast<std::size_t>(failure)));
 }
 
-// A result row is read as one length: its whole-feet label names all of it
-// ("21 feet 8,9 inches"), so the inches label beside it stays silent rather
-// than read "8,9'' )" a second time.
-class InchesLabel final : public QLabel {
-public:
-    using QLabel::QLabel;
-};
-
-class SilentText final : public QAccessibleWidget {
-public:
-    explicit SilentText(QWidget *widget)
-        : QAccessibleWidget(widget, QAccessible::StaticText)
-    {}
-    [[nodiscard]] QString text(QAccessible::Text /*t*/) const override { return {}; }
-    [[nodiscard]] QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.invisible = true;
-        return state;
-    }
-};
-
-QAccessibleInterface *silentInchesLabel(const QString & /*className*/, QObject *object)
-{
-    if (auto *label = dynamic_cast<InchesLabel *>(object))
-        return new SilentText(label);
-    return nullptr;
-}
-
 } // namespace
 
 frmHaupt::frmHaupt(QWidget *parent)
     : QWidget(parent)
 {
-    QAccessible::installFactory(silentInchesLabel); // once: Qt keeps a factory only once
+    accessibility::install();
 
     setObjectName(QStringLiteral("frmHaupt"));
     setWindowTitle(QString::fromLatin1(layout::caption));
     setFixedSize(layout::clientSize());
     buildControls();
+    m_announcer = new Announcer(this);
 
     connect(cmdCalc, &QPushButton::clicked, this, &frmHaupt::cmdCalc_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmHaupt::cmdQuit_Click);
@@ -131,14 +103,16 @@ QWidget *frmHaupt::createControl(const layout::Control &row)
     const QString text = QString::fromLatin1(row.text);
     switch (row.kind) {
     case layout::Kind::Label: {
-        const bool inches = row.array == layout::Array::Label2 && row.index >= layout::firstInchesLabel;
-        QLabel *label = inches ? new InchesLabel(this) : new QLabel(this);
+        // The feet and inches of a row are heard as one length, by name.
+        const bool feetOrInches = row.array == layout::Array::Label4
+                                  || (row.array == layout::Array::Label2 && row.index >= layout::firstInchesLabel);
+        QLabel *label = feetOrInches ? new SpokenLabel(this) : new QLabel(this);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(row.alignment | Qt::AlignTop);
         return label;
     }
     case layout::Kind::TextBox: {
-        auto *box = new QLineEdit(text, this);
+        auto *box = new NumberBox(text, row.unit, this);
         box->setAlignment(row.alignment | Qt::AlignVCenter);
         box->setReadOnly(row.readOnly);
         // Composed and dead-key text would reach the box past the key
@@ -174,10 +148,8 @@ void frmHaupt::setLook(QWidget *control, const layout::Control &row)
 
 void frmHaupt::describeForScreenReaders(QWidget *control, const layout::Control &row)
 {
-    if (row.toolTip) {
-        control->setToolTip(QString::fromLatin1(row.toolTip));
-        control->setAccessibleDescription(control->toolTip());
-    }
+    if (row.toolTip)
+        control->setToolTip(QString::fromLatin1(row.toolTip)); // also the description, unless one is set
     if (row.accessibleName)
         control->setAccessibleName(QString::fromLatin1(row.accessibleName));
 }
@@ -304,8 +276,10 @@ void frmHaupt::ReadFrequency()
 
 void frmHaupt::ClearResults()
 {
-    for (std::size_t row = 0; row < calc::rowCount; ++row)
+    for (std::size_t row = 0; row < calc::rowCount; ++row) {
         Text1.at(row + 1)->setText(QString());
+        Text1.at(row + 1)->setAccessibleDescription(QString());
+    }
 }
 
 void frmHaupt::CalculateLengths()
@@ -322,6 +296,7 @@ void frmHaupt::CalculateLengths()
         m_work.FeetInches = calc::toFeetInches(rows.at(row));
         ShowFeetInches(row);
     }
+    announceResults();
 }
 
 void frmHaupt::ShowMetric()
@@ -339,20 +314,38 @@ void frmHaupt::ShowFeetInches(std::size_t row)
     setLabelText(Label2.at(row + layout::firstInchesLabel), shown(converted.InchesText));
 
     // A screen reader would spell out "( 21' "; give it the row's whole
-    // length in words instead.
+    // length in words instead, also where the row's box describes its value.
     const bool oneFoot = std::trunc(converted.FeetRounded) == 1.0;
     const bool oneInch = converted.InchesPart == 1.0;
-    wholeFeet->setAccessibleName(QStringLiteral("%1 %2 %3 %4")
-                                     .arg(shown(converted.WholeFeet),
-                                          oneFoot ? QStringLiteral("foot") : QStringLiteral("feet"),
-                                          shown(calc::DecimalText::write(converted.InchesPart)),
-                                          oneInch ? QStringLiteral("inch") : QStringLiteral("inches")));
+    const QString inWords =
+        accessibility::spoken(QStringLiteral("%1 %2 %3 %4")
+                                  .arg(shown(converted.WholeFeet),
+                                       oneFoot ? QStringLiteral("foot") : QStringLiteral("feet"),
+                                       shown(calc::DecimalText::write(converted.InchesPart)),
+                                       oneInch ? QStringLiteral("inch") : QStringLiteral("inches")));
+    wholeFeet->setAccessibleName(inWords);
+    Text1.at(row + 1)->setAccessibleDescription(inWords);
+}
+
+// The new lengths, for a screen reader to say without the focus leaving
+// the Calculate button: each box's name and what it describes of its value.
+void frmHaupt::announceResults()
+{
+    QStringList rows;
+    for (std::size_t row = 1; row <= calc::rowCount; ++row) {
+        const QAccessibleInterface *box = QAccessible::queryAccessibleInterface(Text1.at(row));
+        rows << box->text(QAccessible::Name) + QStringLiteral(": ") + box->text(QAccessible::Description);
+    }
+    m_announcer->announce(rows.join(QStringLiteral(". ")) + '.');
 }
 
 void frmHaupt::reportFailure(const QString &message)
 {
     QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
-    box.setAccessibleDescription(message); // an alert's name is its caption; this is what it says
+    // A screen reader reads an alert's caption, then its text: the text in
+    // words, once.
+    if (auto *text = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+        text->setAccessibleName(accessibility::spoken(message));
     box.exec();
     // Back to the frequency box, ready for the corrected frequency.
     activateWindow();

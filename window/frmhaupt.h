@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 
+class Announcer;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -49,6 +50,7 @@ private:
     void CalculateLengths();
     void ShowMetric();
     void ShowFeetInches(std::size_t row);
+    void announceResults();
     void reportFailure(const QString &message);
 
     void buildControls();
@@ -78,6 +80,7 @@ private:
     QPushButton *cmdCalc = nullptr;
     QPushButton *cmdQuit = nullptr;
 
+    Announcer *m_announcer = nullptr;           // says the results after Calculate
     QHash<const QLabel *, QRect> m_designRects; // each label's place in the layout table
     std::optional<int> m_clickFocusedBox;       // Text1 element whose focus came with a mouse press not yet seen
 };

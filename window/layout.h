@@ -38,11 +38,14 @@ struct Control {
     // Horizontal only: labels draw their text from the top, as the layout was
     // designed (rows of different heights share a baseline), boxes centre it.
     Qt::Alignment alignment;
+    // What a screen reader calls it where its text says it otherwise: a box's
+    // caption is a separate label, and a unit's abbreviation is misread.
+    const char *accessibleName{};
     Font font = defaultFont;
     std::optional<QRgb> background{};
     const char *toolTip{}; // also what a screen reader gives as the description
     bool readOnly{};
-    const char *accessibleName{}; // for boxes, whose caption is a separate label
+    const char *unit{}; // of a box's value, in words
 };
 
 inline constexpr const char *caption = "MorvaneCalc by QQ7NV";
