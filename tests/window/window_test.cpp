@@ -28,34 +28,28 @@ Keys typed(const QString &characters)
     return keys;
 }
 
-// The result rows from "metres|whole feet|inches|the length as a screen
-// reader says it" for each row in turn.
+// The result rows from "metres|whole feet|inches|the length in words" for
+// each row in turn.
 QStringList results(const QString &texts)
 {
     const QStringList t = texts.split('|');
-    const QStringList boxes{"Length over all, m: Length over all",
-                            "Length of coaxial cable, m: Length of coaxial cable",
-                            "Length of stub, m: Length of stub for tuning this antenna"};
     QStringList entries;
     for (int row = 0, i = 0; row < 3; ++row, i += 4)
-        entries << QStringLiteral("Text1(%1) %2 [%3]").arg(row + 1).arg(t[i], boxes[row])
+        entries << QStringLiteral("Text1(%1) %2").arg(row + 1).arg(t[i])
                 << QStringLiteral("Label4(%1) %2").arg(row).arg(t[i + 1])
-                       + (t[i + 3] == t[i + 1] ? "" : " [" + t[i + 3] + "]")
-                << QStringLiteral("Label2(%1) %2 [silent]").arg(row + 7).arg(t[i + 2]);
+                       + (t[i + 3].isEmpty() ? "" : " [" + t[i + 3] + "]")
+                << QStringLiteral("Label2(%1) %2").arg(row + 7).arg(t[i + 2]);
     return entries;
 }
 
-// A control by its name in the code, its text, in brackets what a screen
-// reader says of it where that is something else, and whether its text is cut off.
-QString described(QWidget *widget)
+// A control by its name in the code, its text, in brackets the name a label
+// has for a screen reader, and whether its text is cut off.
+QString described(const QWidget *widget)
 {
-    const QAccessibleInterface *item = QAccessible::queryAccessibleInterface(widget);
     const QString text = widget->isWindow() ? widget->windowTitle() : widget->property("text").toString();
-    const QString description = item->text(QAccessible::Description);
-    const QString name = item->text(QAccessible::Name) + (description.isEmpty() ? "" : ": " + description);
-    const QString said = item->state().invisible ? "silent" : name;
+    const QString said = qobject_cast<const QLabel *>(widget) ? widget->accessibleName() : QString();
     const bool cut = widget->fontMetrics().horizontalAdvance(text) > widget->contentsRect().width();
-    return widget->objectName() + " " + text + (said == text ? "" : " [" + said + "]") + (cut ? " cut off" : "");
+    return widget->objectName() + " " + text + (said.isEmpty() ? "" : " [" + said + "]") + (cut ? " cut off" : "");
 }
 
 } // namespace
@@ -75,10 +69,7 @@ private slots:
         auto *boxAnswerer = new QTimer(m_window.get()); // gone with the window
         connect(boxAnswerer, &QTimer::timeout, this, [this] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                const QAccessibleInterface *alert = QAccessible::queryAccessibleInterface(box);
                 m_warnings << box->windowTitle() + ": " + box->text()
-                                  + (alert->role() == QAccessible::AlertMessage ? "" : " [no alert]")
-                                  + (alert->text(QAccessible::Description) == box->text() ? "" : " [not read out]")
                                   + (box->icon() == QMessageBox::Warning ? "" : " [no warning sign]");
                 box->done(QMessageBox::Ok);
             }
@@ -146,22 +137,21 @@ private slots:
 
         const QString caption = QStringLiteral("MorvaneCalc by QQ7NV: The frequency ");
         // clang-format off
-        const QStringList kept = results("|( 65' |0,7'' )|65 feet 0,7 inches||( 45' |11,2'' )|45 feet 11,2 inches||"
-                                         "( 9' |6,8'' )|9 feet 6,8 inches");
+        const QStringList kept = results("|( 65' |0,7'' )|65 feet 0 point 7 inches||( 45' |11,2'' )|45 feet 11 point 2 "
+                                         "inches||( 9' |6,8'' )|9 feet 6 point 8 inches");
         QTest::newRow("start-up") << QStringList() << QStringList{"frmHaupt MorvaneCalc by QQ7NV",
-            "Label1(0) Frequency", "Label1(1) Length", "Label1(2) Lcoax", "Label1(3) Lstub",
-            "Text1(0) 21,250 [Frequency, Mc: Type center of frequency here]", "Label2(0) Mc", "Label2(1) m",
-            "Label2(2) m", "Label2(3) m", "cmdCalc Calculate", "cmdQuit Quit [Quit: Quit this program]",
-            "Label3 www.qq7nv.example"} + results(" |( 00'|00,0'' )|( 00'| |( 00'|00,0'' )|( 00'| |( 00'|"
-            "00,0'' )|( 00'") << "";
-        QTest::newRow("21,250") << QStringList{"21,250"} << results("6,63|( 21' |8,9'' )|21 feet 8,9 inches|4,68|"
-            "( 15' |4,2'' )|15 feet 4,2 inches|0,97|( 3' |2,4'' )|3 feet 2,4 inches") << "";
-        QTest::newRow("7,1") << QStringList{"7,1"} << results("19,83|( 65' |0,7'' )|65 feet 0,7 inches|14|( 45' |"
-            "11,2'' )|45 feet 11,2 inches|2,92|( 9' |6,8'' )|9 feet 6,8 inches") << "";
+            "Label1(0) Frequency", "Label1(1) Length", "Label1(2) Lcoax", "Label1(3) Lstub", "Text1(0) 21,250",
+            "Label2(0) Mc [megacycles]", "Label2(1) m [metres]", "Label2(2) m [metres]", "Label2(3) m [metres]",
+            "cmdCalc Calculate", "cmdQuit Quit", "Label3 www.qq7nv.example"} + results(" |( 00'|00,0'' )|| |( 00'|"
+            "00,0'' )|| |( 00'|00,0'' )|") << "";
+        QTest::newRow("21,250") << QStringList{"21,250"} << results("6,63|( 21' |8,9'' )|21 feet 8 point 9 inches|4,68|"
+            "( 15' |4,2'' )|15 feet 4 point 2 inches|0,97|( 3' |2,4'' )|3 feet 2 point 4 inches") << "";
+        QTest::newRow("7,1") << QStringList{"7,1"} << results("19,83|( 65' |0,7'' )|65 feet 0 point 7 inches|14|( 45' |"
+            "11,2'' )|45 feet 11 point 2 inches|2,92|( 9' |6,8'' )|9 feet 6 point 8 inches") << "";
         QTest::newRow("three-digit feet, one inch") << QStringList{"1,408"} << results("100|( 328' |1'' )|328 feet 1 "
-            "inch|70,6|( 231' |7,4'' )|231 feet 7,4 inches|14,7|( 48' |2,8'' )|48 feet 2,8 inches") << "";
-        QTest::newRow("one foot") << QStringList{"50"} << results("2,82|( 9' |2,9'' )|9 feet 2,9 inches|1,99|( 6' |"
-            "6,2'' )|6 feet 6,2 inches|0,41|( 1' |4,3'' )|1 foot 4,3 inches") << "";
+            "inch|70,6|( 231' |7,4'' )|231 feet 7 point 4 inches|14,7|( 48' |2,8'' )|48 feet 2 point 8 inches") << "";
+        QTest::newRow("one foot") << QStringList{"50"} << results("2,82|( 9' |2,9'' )|9 feet 2 point 9 inches|1,99|"
+            "( 6' |6,2'' )|6 feet 6 point 2 inches|0,41|( 1' |4,3'' )|1 foot 4 point 3 inches") << "";
         QTest::newRow("rounds to zero") << QStringList{"100000"} << results("0|( 0' |0'' )|0 feet 0 inches|0|( 0' |"
             "0'' )|0 feet 0 inches|0|( 0' |0'' )|0 feet 0 inches") << "";
         QTest::newRow("not a number") << QStringList{"7,1", ""} << kept << caption + "is not a number. Type the "
@@ -177,9 +167,9 @@ private slots:
         // clang-format on
     }
 
-    // A length is read once, in words. After a warning the result boxes are
-    // empty, the feet and inches are those of the last good calculation, and
-    // the frequency is selected for retyping.
+    // After a warning the result boxes are empty, the feet and inches are
+    // those of the last good calculation, and the frequency is selected for
+    // retyping.
     void calculate()
     {
         QFETCH(QStringList, frequencies);
