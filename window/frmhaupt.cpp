@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QWindow>
 
 #include <algorithm>
 #include <array>
@@ -78,12 +79,43 @@ frmHaupt::frmHaupt(QWidget *parent)
 
     setObjectName(QStringLiteral("frmHaupt"));
     setWindowTitle(QString::fromLatin1(layout::caption));
+    // A window of fixed size has nothing to maximize; no frame should offer it.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(layout::clientSize());
     buildControls();
     m_announcer = new Announcer(this);
 
     connect(cmdCalc, &QPushButton::clicked, this, &frmHaupt::cmdCalc_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmHaupt::cmdQuit_Click);
+}
+
+// Qt 6.4's own window frame on Wayland offers to maximize every window, and
+// weston then ends a client whose window keeps another size than the one it
+// was maximized to. So while a maximize is under way the window may take any
+// size; once it has one, it asks to be restored, and at its own size again
+// it is fixed once more. (A compositor that maximizes the window unasked
+// still ends it: Qt acks that size bounded by the fixed one.)
+void frmHaupt::showEvent(QShowEvent *event)
+{
+    connect(windowHandle(), &QWindow::windowStateChanged, this, &frmHaupt::letGoOfTheSize, Qt::UniqueConnection);
+    QWidget::showEvent(event);
+}
+
+void frmHaupt::letGoOfTheSize(Qt::WindowState state)
+{
+    if (state == Qt::WindowMaximized || state == Qt::WindowFullScreen)
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void frmHaupt::resizeEvent(QResizeEvent *event)
+{
+    const bool enlarged = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    if (enlarged && size() != layout::clientSize()) // once Qt has taken in the whole of the compositor's change
+        QMetaObject::invokeMethod(this, &QWidget::showNormal, Qt::QueuedConnection);
+    else if (!enlarged && size() == layout::clientSize())
+        setMaximumSize(size());
+    QWidget::resizeEvent(event);
 }
 
 // The controls that take the focus get it in the order they are created,

@@ -33,6 +33,8 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     friend class WindowTest; // reads the working values, and judges keys no box would show
@@ -53,6 +55,7 @@ private:
     void announceResults();
     void reportFailure(const QString &message);
 
+    void letGoOfTheSize(Qt::WindowState state);
     void buildControls();
     QWidget *createControl(const layout::Control &row);
     void setLook(QWidget *control, const layout::Control &row);
