@@ -2,10 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 QQ7NV
 # Installs the build into a fresh prefix and checks what lands there: the
-# file list, and the desktop entry and AppStream data as the desktop's own
-# validators see them. Then builds the Debian package and checks its version
-# (in its name), its dependencies, both those worked out from the binary and
-# those it needs besides (the platform plugins, SVG support and fonts), that
+# file list, the menus of the desktop entry, and the desktop entry and
+# AppStream data as the desktop's own validators see them, with no error or
+# warning. Then builds the Debian package and checks its version (in its
+# name), its dependencies, both those worked out from the binary and those
+# it needs besides (the platform plugins, SVG support and fonts), that
 # Debian's checker finds no error or warning in it (an icon whose size does
 # not match its folder is one), and that apt could install it here.
 set -eu
@@ -28,7 +29,9 @@ installed=$(cd "$out/prefix" && find . -type f | sort)
 ./share/metainfo/$id.metainfo.xml
 LIST
 )" ] || { printf 'installed:\n%s\n' "$installed"; exit 1; }
-desktop-file-validate "$out/prefix/share/applications/$id.desktop"
+entry=$out/prefix/share/applications/$id.desktop
+grep -q '^Categories=.*;HamRadio;' "$entry" || { echo "not in a Ham Radio menu"; exit 1; }
+if desktop-file-validate "$entry" | grep -E 'error|warning'; then exit 1; fi
 appstreamcli validate --no-net "$out/prefix/share/metainfo/$id.metainfo.xml"
 
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >/dev/null
