@@ -15,31 +15,24 @@ dir=$(mktemp -d)
 servers=""
 trap 'kill $servers 2>/dev/null; rm -rf "$dir"' EXIT
 trap 'exit 1' INT TERM
-await() {
+await() { # a file with something in it, or a socket
     for _ in $(seq 100); do
         [ -s "$1" ] || [ -S "$1" ] && return 0
         sleep 0.1
     done
-    echo "no $kind display came up"
-    exit 1
+    echo "no $kind display came up" && exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" >/dev/null 2>&1 &
-servers=$!
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" >/dev/null 2>&1 & servers=$!
 await "$dir/display"
-DISPLAY=:$(cat "$dir/display")
-export DISPLAY
+DISPLAY=:$(cat "$dir/display") && export DISPLAY
 if [ "$kind" = x11 ]; then
-    openbox --startup "sh -c 'echo up >$dir/ready'" >/dev/null 2>&1 &
-    servers="$servers $!"
+    openbox --startup "sh -c 'echo up >$dir/ready'" >/dev/null 2>&1 & servers="$servers $!"
     await "$dir/ready"
 else
-    XDG_RUNTIME_DIR=$dir
-    WAYLAND_DISPLAY=morvane-test
-    export XDG_RUNTIME_DIR WAYLAND_DISPLAY
+    export XDG_RUNTIME_DIR="$dir" WAYLAND_DISPLAY=morvane-test
     weston --backend=x11-backend.so --socket=$WAYLAND_DISPLAY --idle-time=0 --width=800 --height=600 \
-        </dev/null >/dev/null 2>&1 &
-    servers="$servers $!"
+        </dev/null >/dev/null 2>&1 & servers="$servers $!"
     await "$dir/$WAYLAND_DISPLAY"
 fi
 "$@"

@@ -34,8 +34,8 @@ def check(what, got, expected):
         failures.append(f'{what}:\n    got      {got!r}\n    expected {expected!r}')
 
 
+# The box's text, its whole text selected when it has the focus, one attribute run, its description.
 def box(name, text, description):
-    """The box's text, its whole text selected when it has the focus, one attribute run, its description."""
     accessible = named(window, pyatspi.ROLE_TEXT, name)
     content = accessible.queryText()
     if accessible.getState().contains(pyatspi.STATE_FOCUSED):
@@ -50,18 +50,21 @@ def heard_labels():
             if a.getState().contains(pyatspi.STATE_SHOWING)]
 
 
+def calculate(frequency):
+    named(window, pyatspi.ROLE_TEXT, 'Frequency').queryEditableText().setTextContents(frequency)
+    named(window, pyatspi.ROLE_PUSH_BUTTON, 'Calculate').queryAction().doAction(0)
+
+
 try:
     app = until(lambda: [a for a in desktop if a and a.name == 'MorvaneCalc'], 'program')[0]
-    window = until(lambda: app.childCount and app[0], 'window')
-    check('window', window.name, 'MorvaneCalc by QQ7NV')
+    window = until(lambda: app.childCount and app[0].name == 'MorvaneCalc by QQ7NV' and app[0], 'window')
     until(lambda: named(window, pyatspi.ROLE_TEXT, 'Frequency').getState().contains(pyatspi.STATE_FOCUSED), 'focus')
     box('Frequency', '21,250', '21 point 2 5 0 megacycles, Type center of frequency here')
     box('Length over all', ' ', 'Length over all')
     check('labels at start-up', heard_labels(), ['Frequency', 'Length', 'Lcoax', 'Lstub', 'megacycles', 'metres',
                                                  'metres', 'metres', 'www.qq7nv.example'])
 
-    named(window, pyatspi.ROLE_TEXT, 'Frequency').queryEditableText().setTextContents('7,1')
-    named(window, pyatspi.ROLE_PUSH_BUTTON, 'Calculate').queryAction().doAction(0)
+    calculate('7,1')
     note = until(lambda: pyatspi.findDescendant(window, lambda a: a.getRole() == pyatspi.ROLE_NOTIFICATION and a.name),
                  'notification')
     check('notification', note.name, 'Length over all: 19 point 8 3 metres, 65 feet 0 point 7 inches. Length of '
@@ -75,8 +78,7 @@ try:
     check('labels after Calculate', heard_labels()[-4:], ['www.qq7nv.example', '65 feet 0 point 7 inches',
                                                           '45 feet 11 point 2 inches', '9 feet 6 point 8 inches'])
 
-    named(window, pyatspi.ROLE_TEXT, 'Frequency').queryEditableText().setTextContents('0')
-    named(window, pyatspi.ROLE_PUSH_BUTTON, 'Calculate').queryAction().doAction(0)
+    calculate('0')
     alert = until(lambda: named(app, pyatspi.ROLE_ALERT, 'MorvaneCalc by QQ7NV'), 'warning')
     said = [a.name for a in pyatspi.findAllDescendants(alert, lambda a: a.getRole() == pyatspi.ROLE_LABEL and a.name)]
     check('warning: description and labels', [alert.description] + said, ['', 'The frequency is zero, and an antenna '

@@ -41,15 +41,13 @@ TEST_P(Write, GivesTheShortestCommaTextOfTheRoundedValue)
     EXPECT_EQ(DecimalText::write(c.decimals < 0 ? c.value : calc::roundDecimals(c.value, c.decimals)), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(DecimalText,
-                         Write,
-                         testing::Values(WriteCase{"Negative", -2.5, -1, "-2,5"},
-                                         WriteCase{"CarriesIntoWhole", 99999999999999.99, -1, "100000000000000"},
-                                         WriteCase{"Subnormal", 5e-324, -1, "4,94065645841247E-324"},
-                                         WriteCase{"OneDigitBeforeTheExponent", 1e20, 2, "1E+20"},
-                                         WriteCase{"HugeRounded", 1.408e300, 2, "1,408E+300"},
-                                         WriteCase{"ExactHalfDown", 0.125, 2, "0,12"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(DecimalText, Write, testing::Values(
+    WriteCase{"Negative", -2.5, -1, "-2,5"}, WriteCase{"CarriesIntoWhole", 99999999999999.99, -1, "100000000000000"},
+    WriteCase{"Subnormal", 5e-324, -1, "4,94065645841247E-324"}, WriteCase{"OneDigitBeforeTheExponent", 1e20, 2, "1E+20"},
+    WriteCase{"HugeRounded", 1.408e300, 2, "1,408E+300"}, WriteCase{"ExactHalfDown", 0.125, 2, "0,12"}),
+    [](const auto &info) { return std::string(info.param.name); });
+// clang-format on
 
 // printf and strtod follow LC_NUMERIC; a reader or writer built on them would
 // turn "21,250" into 21 or write "6.63" on an English machine, or the reverse.

@@ -265,25 +265,12 @@ private slots:
         };
         visit(Qt::Key_Tab);
         calculateAt(QStringLiteral("21,250"));
-        for (const Qt::Key key : {Qt::Key_Tab,
-                                  Qt::Key_Tab,
-                                  Qt::Key_Tab,
-                                  Qt::Key_Tab,
-                                  Qt::Key_Tab,
-                                  Qt::Key_Tab,
-                                  Qt::Key_Backtab,
-                                  Qt::Key_Tab})
-            visit(key);
+        for (int step = 0; step < 8; ++step)
+            visit(step == 6 ? Qt::Key_Backtab : Qt::Key_Tab);
         QCOMPARE(visited,
-                 QStringList({"Text1(0) 21,250",
-                              "cmdCalc",
-                              "cmdQuit",
-                              "Text1(0) 21,250",
-                              "Text1(1) 6,63",
-                              "Text1(2) 4,68",
-                              "Text1(3) 0,97",
-                              "cmdCalc",
-                              "Text1(3) 0,97"}));
+                 QString("Text1(0) 21,250|cmdCalc|cmdQuit|Text1(0) 21,250|Text1(1) 6,63|Text1(2) 4,68|"
+                         "Text1(3) 0,97|cmdCalc|Text1(3) 0,97")
+                     .split('|'));
 
         auto *coax = control<QLineEdit>("Text1(2)");
         QTest::mouseClick(coax, Qt::LeftButton, {}, QPoint(5, 5));
@@ -318,8 +305,7 @@ private slots:
     void quit()
     {
         QFETCH(bool, button);
-        // Only if the program failed to end; gone with the window.
-        QTimer::singleShot(5000, m_window.get(), [] { QCoreApplication::exit(1); });
+        QTimer::singleShot(5000, m_window.get(), [] { QCoreApplication::exit(1); }); // only if it did not end
         QTimer::singleShot(0, m_window.get(), [this, button] {
             button ? control<QPushButton>("cmdQuit")->click() : void(m_window->close());
         });
@@ -334,8 +320,7 @@ private slots:
             QSKIP("only Qt's own frame on Wayland asks a fixed window to maximize");
         QWindow *window = m_window->windowHandle();
         window->setWindowStates(window->windowStates() ^ Qt::WindowMaximized);
-        QTRY_VERIFY(window->windowStates() == Qt::WindowActive || window->windowStates() == Qt::WindowNoState);
-        QTRY_COMPARE(m_window->maximumSize(), QSize(249, 183));
+        QTRY_COMPARE(m_window->maximumSize(), QSize(249, 183)); // fixed again once it is back
         QCOMPARE(m_window->size(), QSize(249, 183));
     }
 
