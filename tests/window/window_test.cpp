@@ -43,13 +43,16 @@ QStringList results(const QString &texts)
 }
 
 // A control by its name in the code, its text, in brackets the name a label
-// has for a screen reader, and whether its text is cut off.
+// has for a screen reader, and whether its text is cut off; of the window,
+// whether it asks its frame for a maximize button.
 QString described(const QWidget *widget)
 {
     const QString text = widget->isWindow() ? widget->windowTitle() : widget->property("text").toString();
     const QString said = qobject_cast<const QLabel *>(widget) ? widget->accessibleName() : QString();
     const bool cut = widget->fontMetrics().horizontalAdvance(text) > widget->contentsRect().width();
-    return widget->objectName() + " " + text + (said.isEmpty() ? "" : " [" + said + "]") + (cut ? " cut off" : "");
+    const bool maximizable = widget->isWindow() && widget->windowFlags() & Qt::WindowMaximizeButtonHint;
+    return widget->objectName() + " " + text + (said.isEmpty() ? "" : " [" + said + "]") + (cut ? " cut off" : "")
+           + (maximizable ? " maximizable" : "");
 }
 
 } // namespace
