@@ -112,8 +112,9 @@ private:
     [[nodiscard]] NumberBox *box() const { return static_cast<NumberBox *>(widget()); }
 };
 
-// Where the box draws the character: its text fits, so it stands where the
-// alignment puts it inside the frame and QLineEdit's margin of 2 pixels.
+// Where the box draws the character. Its text always fits, and QLineEdit
+// then places it inside the frame and a margin of 2 pixels, leaving 2 more
+// at the right of a right-aligned text and 1 more shared out when centred.
 QRect BoxAccessible::characterRect(int offset) const
 {
     const QString all = box()->text();
@@ -130,12 +131,15 @@ QRect BoxAccessible::characterRect(int offset) const
     const QFontMetrics metrics = box()->fontMetrics();
     const int free = area.width() - metrics.horizontalAdvance(all);
     const Qt::Alignment alignment = box()->alignment();
-    const int left = area.left() + (alignment & Qt::AlignRight ? free : alignment & Qt::AlignHCenter ? free / 2 : 0);
+    const int left = area.left()
+                     + (alignment & Qt::AlignRight     ? free - 2
+                        : alignment & Qt::AlignHCenter ? (free - 1) / 2
+                                                       : 0);
     const QRect character(left + metrics.horizontalAdvance(all.left(offset)),
                           area.top() + (area.height() - metrics.height()) / 2,
                           metrics.horizontalAdvance(all.at(offset)),
                           metrics.height());
-    return character.translated(box()->mapToGlobal(QPoint(0, 0)));
+    return {box()->mapToGlobal(character.topLeft()), character.size()};
 }
 
 class SpokenLabelAccessible final : public QAccessibleWidget {

@@ -1,9 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 QQ7NV
 # What a screen reader finds over the accessibility bus, as Orca reads it:
-# each box's text, selection, attribute run, name and description, the
-# lengths in words, the notification after Calculate, and the warning's texts.
-#   check_screen_reader.py PROGRAM   (on a display, in a D-Bus session)
+# each box's text, selection, attribute run, name, description and place on
+# screen, what assistive technology may do with a box, the lengths in words,
+# the notification after Calculate, the warning's texts; and the hints the
+# window gives an X11 window manager: an icon, and no maximize button.
+#   check_screen_reader.py PROGRAM   (on an X11 display, in a D-Bus session)
 import os
 import subprocess
 import sys
@@ -18,8 +20,7 @@ failures = []
 
 def until(find, what):
     for _ in range(100):
-        found = find()
-        if found:
+        if found := find():
             return found
         time.sleep(0.1)
     sys.exit(f'no {what} came up')
@@ -34,15 +35,25 @@ def check(what, got, expected):
         failures.append(f'{what}:\n    got      {got!r}\n    expected {expected!r}')
 
 
-# The box's text, its whole text selected when it has the focus, one attribute run, its description.
-def box(name, text, description):
+# Its text, whole and in part, selected whole only while it has the focus,
+# one attribute run, its description; and each character side by side in
+# the box, placed as the box aligns its text, and found again at its place.
+def box(name, text, description, centred=False):
     accessible = named(window, pyatspi.ROLE_TEXT, name)
-    content = accessible.queryText()
-    if accessible.getState().contains(pyatspi.STATE_FOCUSED):
-        check(f'{name}: selection', content.getSelection(0), (0, len(text)))
-    check(f'{name}: text, attribute run, description',
-          (content.getText(0, -1), tuple(content.getAttributeRun(0, False)[1:]), accessible.description),
-          (text, (0, len(text)), description))
+    content, state, on_screen = accessible.queryText(), accessible.getState(), pyatspi.DESKTOP_COORDS
+    focused = int(state.contains(pyatspi.STATE_FOCUSED))
+    check(f'{name}: text, selection, attributes, description',
+          (content.getText(0, -1), content.getText(1, len(text)), content.getNSelections(), content.getSelection(0),
+           tuple(content.getAttributeRun(0, False)[1:]), accessible.description),
+          (text, text[1:], focused, (0, len(text) * focused), (0, len(text)), description))
+    frame = accessible.queryComponent().getExtents(on_screen)
+    chars = [content.getCharacterExtents(i, on_screen) for i in range(len(text) + 1)]
+    left, right = chars[0][0] - frame.x, frame.x + frame.width - chars[-2][0] - chars[-2][2]
+    check(f'{name}: characters on screen',
+          ([a[0] + a[2] == b[0] for a, b in zip(chars[:-2], chars[1:-1])], abs(left - right) <= 3 if centred else 0 < right < 8 < left,
+           [content.getOffsetAtPoint(c[0] + x, c[1] + c[3] // 2, on_screen) for c in chars[:-1] for x in (1, c[2] - 1)],
+           chars[-1][2]),
+          ([True] * (len(text) - 1), True, [i // 2 for i in range(1, 2 * len(text) + 1)], 0))
 
 
 def heard_labels():
@@ -59,17 +70,29 @@ try:
     app = until(lambda: [a for a in desktop if a and a.name == 'MorvaneCalc'], 'program')[0]
     window = until(lambda: app.childCount and app[0].name == 'MorvaneCalc by QQ7NV' and app[0], 'window')
     until(lambda: named(window, pyatspi.ROLE_TEXT, 'Frequency').getState().contains(pyatspi.STATE_FOCUSED), 'focus')
-    box('Frequency', '21,250', '21 point 2 5 0 megacycles, Type center of frequency here')
+    hints = subprocess.run(['xprop', '-name', window.name, '_MOTIF_WM_HINTS', '_NET_WM_ICON'], text=True,
+                           capture_output=True).stdout
+    motif = [int(word, 16) for word in hints.split('\n')[0].split('=')[1].split(',')]
+    check('icon, and maximize in the frame hints', ('Icon (' in hints, motif[1] & 0x10, motif[2] & 0x40), (True, 0, 0))
+    box('Frequency', '21,250', '21 point 2 5 0 megacycles, Type center of frequency here', centred=True)
     box('Length over all', ' ', 'Length over all')
     check('labels at start-up', heard_labels(), ['Frequency', 'Length', 'Lcoax', 'Lstub', 'megacycles', 'metres',
                                                  'metres', 'metres', 'www.qq7nv.example'])
 
+    content = named(window, pyatspi.ROLE_TEXT, 'Frequency').queryText()  # what assistive technology may do
+    editable = named(window, pyatspi.ROLE_TEXT, 'Frequency').queryEditableText()
+    calls = [content.setSelection(0, 1, 3), content.getSelection(0), content.removeSelection(0), content.addSelection(
+        2, 4), content.getNSelections(), content.getSelection(0), content.setCaretOffset(1), content.caretOffset,
+        editable.insertText(0, '9', 1), editable.deleteText(2, 3), content.getText(0, -1)]  # each in turn
+    check('selecting and editing the frequency box', calls, [True, (1, 3), True, True, 1, (2, 4), True, 1, True, True,
+                                                            '92,250'])
+
     calculate('7,1')
     note = until(lambda: pyatspi.findDescendant(window, lambda a: a.getRole() == pyatspi.ROLE_NOTIFICATION and a.name),
                  'notification')
-    check('notification', note.name, 'Length over all: 19 point 8 3 metres, 65 feet 0 point 7 inches. Length of '
-          'coaxial cable: 14 metres, 45 feet 11 point 2 inches. Length of stub: 2 point 9 2 metres, 9 feet 6 point 8 '
-          'inches.')
+    check('notification, and the room it takes', (note.name, note.queryComponent().getExtents(0).width), (
+        'Length over all: 19 point 8 3 metres, 65 feet 0 point 7 inches. Length of coaxial cable: 14 metres, 45 feet '
+        '11 point 2 inches. Length of stub: 2 point 9 2 metres, 9 feet 6 point 8 inches.', 0))
     coax = named(window, pyatspi.ROLE_TEXT, 'Length of coaxial cable')
     coax.queryComponent().grabFocus()
     until(lambda: coax.getState().contains(pyatspi.STATE_FOCUSED), 'focus in a result box')

@@ -7,16 +7,10 @@
 #include <clocale>
 #include <locale>
 #include <string>
+#include <tuple>
 
 using calc::Failure;
 namespace DecimalText = calc::DecimalText;
-
-// glibc keeps a small buffer for good when setlocale() loads a locale from
-// LOCPATH; LeakSanitizer would count that against this test.
-extern "C" const char *__lsan_default_suppressions()
-{
-    return "leak:argz_add_sep\n";
-}
 
 namespace {
 
@@ -26,19 +20,15 @@ TEST(DecimalText, ReadsBelowTheSmallestDoubleAsTooSmall)
     EXPECT_EQ(DecimalText::read("0," + std::string(400, '0') + "1").failure(), Failure::TooSmall);
 }
 
-struct WriteCase {
-    const char *name;
-    double value;
-    int decimals; // to round to first; -1: written as it is
-    std::string expected;
-};
+// A name, a value, the decimals to round it to first (-1: none), its text.
+using WriteCase = std::tuple<const char *, double, int, std::string>;
 
 class Write : public testing::TestWithParam<WriteCase> {};
 
 TEST_P(Write, GivesTheShortestCommaTextOfTheRoundedValue)
 {
-    const WriteCase &c = GetParam();
-    EXPECT_EQ(DecimalText::write(c.decimals < 0 ? c.value : calc::roundDecimals(c.value, c.decimals)), c.expected);
+    const auto &[name, value, decimals, expected] = GetParam();
+    EXPECT_EQ(DecimalText::write(decimals < 0 ? value : calc::roundDecimals(value, decimals)), expected);
 }
 
 // clang-format off
@@ -46,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(DecimalText, Write, testing::Values(
     WriteCase{"Negative", -2.5, -1, "-2,5"}, WriteCase{"CarriesIntoWhole", 99999999999999.99, -1, "100000000000000"},
     WriteCase{"Subnormal", 5e-324, -1, "4,94065645841247E-324"}, WriteCase{"OneDigitBeforeTheExponent", 1e20, 2, "1E+20"},
     WriteCase{"HugeRounded", 1.408e300, 2, "1,408E+300"}, WriteCase{"ExactHalfDown", 0.125, 2, "0,12"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(std::get<0>(info.param)); });
 // clang-format on
 
 // printf and strtod follow LC_NUMERIC; a reader or writer built on them would

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -28,10 +29,7 @@ std::string commaText(std::int64_t hundredths)
     return text.back() == ',' ? text.substr(0, text.size() - 1) : text;
 }
 
-struct Frequency {
-    std::string text;
-    std::int64_t n, scale; // n / scale Mc
-};
+using Frequency = std::tuple<std::string, std::int64_t, std::int64_t>; // its text, and n, scale for n / scale Mc
 
 // The nine texts against whole-number arithmetic: at n / 10^d Mc a length of
 // T tenths of a metre at 1 Mc is T 10^(d+1) / n centimetres and
