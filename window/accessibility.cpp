@@ -49,7 +49,6 @@ public:
     [[nodiscard]] QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        state.selectableText = true;
         state.readOnly = box()->isReadOnly();
         state.editable = !state.readOnly;
         return state;
@@ -114,7 +113,8 @@ private:
 
 // Where the box draws the character. Its text always fits, and QLineEdit
 // then places it inside the frame and a margin of 2 pixels, leaving 2 more
-// at the right of a right-aligned text and 1 more shared out when centred.
+// at the right of a right-aligned text and 1 more shared out when centred,
+// and centres it in height with any odd pixel above.
 QRect BoxAccessible::characterRect(int offset) const
 {
     const QString all = box()->text();
@@ -136,7 +136,7 @@ QRect BoxAccessible::characterRect(int offset) const
                         : alignment & Qt::AlignHCenter ? (free - 1) / 2
                                                        : 0);
     const QRect character(left + metrics.horizontalAdvance(all.left(offset)),
-                          area.top() + (area.height() - metrics.height()) / 2,
+                          area.top() + (area.height() - metrics.height() + 1) / 2,
                           metrics.horizontalAdvance(all.at(offset)),
                           metrics.height());
     return {box()->mapToGlobal(character.topLeft()), character.size()};

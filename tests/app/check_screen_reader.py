@@ -6,10 +6,7 @@
 # the notification after Calculate, the warning's texts; and the hints the
 # window gives an X11 window manager: an icon, and no maximize button.
 #   check_screen_reader.py PROGRAM   (on an X11 display, in a D-Bus session)
-import os
-import subprocess
-import sys
-import time
+import os, subprocess, sys, time  # noqa: E401
 
 import pyatspi
 
@@ -50,10 +47,11 @@ def box(name, text, description, centred=False):
     chars = [content.getCharacterExtents(i, on_screen) for i in range(len(text) + 1)]
     left, right = chars[0][0] - frame.x, frame.x + frame.width - chars[-2][0] - chars[-2][2]
     check(f'{name}: characters on screen',
-          ([a[0] + a[2] == b[0] for a, b in zip(chars[:-2], chars[1:-1])], abs(left - right) <= 3 if centred else 0 < right < 8 < left,
+          ([a[0] + a[2] == b[0] and frame.y < a[1] < a[1] + a[3] < frame.y + frame.height for a, b in zip(chars[:-1], chars[1:])],
+           abs(left - right) <= 3 if centred else 0 < right < 8 < left,
            [content.getOffsetAtPoint(c[0] + x, c[1] + c[3] // 2, on_screen) for c in chars[:-1] for x in (1, c[2] - 1)],
            chars[-1][2]),
-          ([True] * (len(text) - 1), True, [i // 2 for i in range(1, 2 * len(text) + 1)], 0))
+          ([True] * (len(text) - 1) + [False], True, [i // 2 for i in range(1, 2 * len(text) + 1)], 0))
 
 
 def heard_labels():
@@ -73,19 +71,19 @@ try:
     hints = subprocess.run(['xprop', '-name', window.name, '_MOTIF_WM_HINTS', '_NET_WM_ICON'], text=True,
                            capture_output=True).stdout
     motif = [int(word, 16) for word in hints.split('\n')[0].split('=')[1].split(',')]
-    check('icon, and maximize in the frame hints', ('Icon (' in hints, motif[1] & 0x10, motif[2] & 0x40), (True, 0, 0))
+    check('icon, and maximize in the frame hints', ('Icon (128 x 128)' in hints, motif[1] & 0x10, motif[2] & 0x40), (True, 0, 0))
     box('Frequency', '21,250', '21 point 2 5 0 megacycles, Type center of frequency here', centred=True)
     box('Length over all', ' ', 'Length over all')
     check('labels at start-up', heard_labels(), ['Frequency', 'Length', 'Lcoax', 'Lstub', 'megacycles', 'metres',
                                                  'metres', 'metres', 'www.qq7nv.example'])
 
-    content = named(window, pyatspi.ROLE_TEXT, 'Frequency').queryText()  # what assistive technology may do
-    editable = named(window, pyatspi.ROLE_TEXT, 'Frequency').queryEditableText()
+    frequency = named(window, pyatspi.ROLE_TEXT, 'Frequency')  # what assistive technology may do with it
+    content, editable = frequency.queryText(), frequency.queryEditableText()
     calls = [content.setSelection(0, 1, 3), content.getSelection(0), content.removeSelection(0), content.addSelection(
         2, 4), content.getNSelections(), content.getSelection(0), content.setCaretOffset(1), content.caretOffset,
-        editable.insertText(0, '9', 1), editable.deleteText(2, 3), content.getText(0, -1)]  # each in turn
-    check('selecting and editing the frequency box', calls, [True, (1, 3), True, True, 1, (2, 4), True, 1, True, True,
-                                                            '92,250'])
+        editable.insertText(0, '9', 1), editable.deleteText(0, 3), content.getText(0, -1), frequency.description]
+    check('selecting and editing the frequency box, each in turn', calls, [True, (1, 3), True, True, 1, (2, 4), True, 1,
+          True, True, ',250', '0 point 2 5 0 megacycles, Type center of frequency here'])
 
     calculate('7,1')
     note = until(lambda: pyatspi.findDescendant(window, lambda a: a.getRole() == pyatspi.ROLE_NOTIFICATION and a.name),
