@@ -185,7 +185,7 @@ NumberBox::NumberBox(const QString &text, const char *unit, QWidget *parent)
 Announcer::Announcer(QWidget *parent)
     : QLabel(parent)
 {
-    setGeometry(0, 0, 0, 0);
+    resize(0, 0);
     hide();
 }
 

@@ -81,16 +81,18 @@ try:
     content, editable = frequency.queryText(), frequency.queryEditableText()
     calls = [content.setSelection(0, 1, 3), content.getSelection(0), content.removeSelection(0), content.addSelection(
         2, 4), content.getNSelections(), content.getSelection(0), content.setCaretOffset(1), content.caretOffset,
-        editable.insertText(0, '9', 1), editable.deleteText(0, 3), content.getText(0, -1), frequency.description]
+        editable.insertText(0, '9', 1), editable.deleteText(1, 3), editable.deleteText(0, 1), content.getText(0, -1),
+        frequency.description]
     check('selecting and editing the frequency box, each in turn', calls, [True, (1, 3), True, True, 1, (2, 4), True, 1,
-          True, True, ',250', '0 point 2 5 0 megacycles, Type center of frequency here'])
+          True, True, True, ',250', '0 point 2 5 0 megacycles, Type center of frequency here'])
 
     calculate('7,1')
     note = until(lambda: pyatspi.findDescendant(window, lambda a: a.getRole() == pyatspi.ROLE_NOTIFICATION and a.name),
                  'notification')
-    check('notification, and the room it takes', (note.name, note.queryComponent().getExtents(0).width), (
+    check('notification, shown, and the room it takes', (note.name, note.getState().contains(pyatspi.STATE_SHOWING),
+                                                           note.queryComponent().getExtents(0)[2:]), (
         'Length over all: 19 point 8 3 metres, 65 feet 0 point 7 inches. Length of coaxial cable: 14 metres, 45 feet '
-        '11 point 2 inches. Length of stub: 2 point 9 2 metres, 9 feet 6 point 8 inches.', 0))
+        '11 point 2 inches. Length of stub: 2 point 9 2 metres, 9 feet 6 point 8 inches.', True, [0, 0]))
     coax = named(window, pyatspi.ROLE_TEXT, 'Length of coaxial cable')
     coax.queryComponent().grabFocus()
     until(lambda: coax.getState().contains(pyatspi.STATE_FOCUSED), 'focus in a result box')
