@@ -123,11 +123,9 @@ QRect BoxAccessible::characterRect(int offset) const
     QStyleOptionFrame frame;
     frame.initFrom(box());
     frame.lineWidth = box()->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box());
-    const QRect area = box()
-                           ->style()
-                           ->subElementRect(QStyle::SE_LineEditContents, &frame, box())
-                           .marginsRemoved(box()->textMargins())
-                           .adjusted(2, 0, -2, 0);
+    QRect area = box()->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box()) - box()->textMargins();
+    area.setLeft(area.left() + 2);
+    area.setRight(area.right() - 2);
     const QFontMetrics metrics = box()->fontMetrics();
     const int free = area.width() - metrics.horizontalAdvance(all);
     const Qt::Alignment alignment = box()->alignment();

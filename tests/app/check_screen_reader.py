@@ -33,16 +33,18 @@ def check(what, got, expected):
 
 
 # Its text, whole and in part, selected whole only while it has the focus,
-# one attribute run, its description; and each character side by side in
-# the box, placed as the box aligns its text, and found again at its place.
+# one attribute run, its description, whether it takes editing (the
+# frequency box, centred, does); and each character side by side in the box,
+# placed as the box aligns its text, and found again at its place.
 def box(name, text, description, centred=False):
     accessible = named(window, pyatspi.ROLE_TEXT, name)
     content, state, on_screen = accessible.queryText(), accessible.getState(), pyatspi.DESKTOP_COORDS
     focused = int(state.contains(pyatspi.STATE_FOCUSED))
-    check(f'{name}: text, selection, attributes, description',
+    check(f'{name}: text, selection, attributes, description, editing',
           (content.getText(0, -1), content.getText(1, len(text)), content.getNSelections(), content.getSelection(0),
-           tuple(content.getAttributeRun(0, False)[1:]), accessible.description),
-          (text, text[1:], focused, (0, len(text) * focused), (0, len(text)), description))
+           tuple(content.getAttributeRun(0, False)[1:]), accessible.description, 'EditableText' in pyatspi.
+           listInterfaces(accessible), state.contains(pyatspi.STATE_EDITABLE), state.contains(pyatspi.STATE_READ_ONLY)),
+          (text, text[1:], focused, (0, len(text) * focused), (0, len(text)), description, centred, centred, not centred))
     frame = accessible.queryComponent().getExtents(on_screen)
     chars = [content.getCharacterExtents(i, on_screen) for i in range(len(text) + 1)]
     left, right = chars[0][0] - frame.x, frame.x + frame.width - chars[-2][0] - chars[-2][2]
@@ -68,8 +70,7 @@ try:
     app = until(lambda: [a for a in desktop if a and a.name == 'MorvaneCalc'], 'program')[0]
     window = until(lambda: app.childCount and app[0].name == 'MorvaneCalc by QQ7NV' and app[0], 'window')
     until(lambda: named(window, pyatspi.ROLE_TEXT, 'Frequency').getState().contains(pyatspi.STATE_FOCUSED), 'focus')
-    hints = subprocess.run(['xprop', '-name', window.name, '_MOTIF_WM_HINTS', '_NET_WM_ICON'], text=True,
-                           capture_output=True).stdout
+    hints = subprocess.run(['xprop', '-name', window.name, '_MOTIF_WM_HINTS', '_NET_WM_ICON'], capture_output=True).stdout.decode()
     motif = [int(word, 16) for word in hints.split('\n')[0].split('=')[1].split(',')]
     check('icon, and maximize in the frame hints', ('Icon (128 x 128)' in hints, motif[1] & 0x10, motif[2] & 0x40), (True, 0, 0))
     box('Frequency', '21,250', '21 point 2 5 0 megacycles, Type center of frequency here', centred=True)

@@ -9,7 +9,6 @@
 #include <string>
 #include <tuple>
 
-using calc::Failure;
 namespace DecimalText = calc::DecimalText;
 
 namespace {
@@ -17,7 +16,7 @@ namespace {
 // The text is a number, but one below the smallest double: too small, not zero.
 TEST(DecimalText, ReadsBelowTheSmallestDoubleAsTooSmall)
 {
-    EXPECT_EQ(DecimalText::read("0," + std::string(400, '0') + "1").failure(), Failure::TooSmall);
+    EXPECT_EQ(DecimalText::read("0," + std::string(400, '0') + "1").failure(), calc::Failure::TooSmall);
 }
 
 // A name, a value, the decimals to round it to first (-1: none), its text.

@@ -76,6 +76,7 @@ TEST(Lengths, FeetInExponentFormKeepTheirMagnitude)
 {
     const calc::FeetInches converted = calc::toFeetInches(4.62e15 * calc::metresPerFoot);
     EXPECT_EQ(converted.WholeFeetText + converted.InchesText, "( 4,62E+15' 0'' )");
+    EXPECT_EQ(converted.CommaPos, 9); // "4,62E+15" has no decimal comma: its length plus one
 }
 
 } // namespace

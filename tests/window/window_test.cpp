@@ -6,6 +6,7 @@
 #include <QtWidgets>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <tuple>
 #include <utility>
@@ -291,22 +292,14 @@ private slots:
         QVERIFY(std::exchange(m_warnings, {}).join('\n').contains("is not a number"));
     }
 
-    void quit_data()
+    // Each at once and without a question (a box would be answered, and fail cleanup).
+    void quitEndsTheProgram()
     {
-        QTest::addColumn<bool>("button"); // Quit, or else the window's close box
-        QTest::newRow("Quit") << true;
-        QTest::newRow("close box") << false;
+        endsTheProgram([this] { control<QPushButton>("cmdQuit")->click(); });
     }
-
-    // At once and without a question (a box would be answered, and fail cleanup).
-    void quit()
+    void closeBoxEndsTheProgram()
     {
-        QFETCH(bool, button);
-        QTimer::singleShot(5000, m_window.get(), [] { QCoreApplication::exit(1); }); // only if it did not end
-        QTimer::singleShot(0, m_window.get(), [this, button] {
-            button ? control<QPushButton>("cmdQuit")->click() : void(m_window->close());
-        });
-        QCOMPARE(QApplication::exec(), 0);
+        endsTheProgram([this] { m_window->close(); });
     }
 
     // What Qt's own frame on Wayland does on its maximize button. The window
@@ -315,8 +308,7 @@ private slots:
     {
         if (QGuiApplication::platformName() != QLatin1String("wayland"))
             QSKIP("only Qt's own frame on Wayland asks a fixed window to maximize");
-        QWindow *window = m_window->windowHandle();
-        window->setWindowStates(window->windowStates() ^ Qt::WindowMaximized);
+        m_window->windowHandle()->setWindowStates(m_window->windowHandle()->windowStates() ^ Qt::WindowMaximized);
         QTRY_COMPARE(m_window->maximumSize(), QSize(249, 183)); // fixed again once it is back
         QCOMPARE(m_window->size(), QSize(249, 183));
     }
@@ -326,6 +318,12 @@ private:
     T *control(const char *name) const
     {
         return m_window->findChild<T *>(QLatin1String(name));
+    }
+    void endsTheProgram(const std::function<void()> &end)
+    {
+        QTimer::singleShot(5000, m_window.get(), [] { QCoreApplication::exit(1); }); // only if it did not end
+        QTimer::singleShot(0, m_window.get(), end);
+        QCOMPARE(QApplication::exec(), 0);
     }
     void calculateAt(const QString &frequency)
     {
