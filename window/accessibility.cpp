@@ -111,10 +111,11 @@ private:
     [[nodiscard]] NumberBox *box() const { return static_cast<NumberBox *>(widget()); }
 };
 
-// Where the box draws the character. Its text always fits, and QLineEdit
-// then places it inside the frame and a margin of 2 pixels, leaving 2 more
-// at the right of a right-aligned text and 1 more shared out when centred,
-// and centres it in height with any odd pixel above.
+// Where the box draws the character. Its text always fits, the boxes set no
+// text margins, and each is centred or right-aligned: QLineEdit then places
+// the text inside the frame and a margin of 2 pixels, leaving 2 more at the
+// right of a right-aligned text and 1 more shared out when centred, and
+// centres it in height with any odd pixel above.
 QRect BoxAccessible::characterRect(int offset) const
 {
     const QString all = box()->text();
@@ -123,16 +124,12 @@ QRect BoxAccessible::characterRect(int offset) const
     QStyleOptionFrame frame;
     frame.initFrom(box());
     frame.lineWidth = box()->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box());
-    QRect area = box()->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box()) - box()->textMargins();
+    QRect area = box()->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box());
     area.setLeft(area.left() + 2);
     area.setRight(area.right() - 2);
     const QFontMetrics metrics = box()->fontMetrics();
     const int free = area.width() - metrics.horizontalAdvance(all);
-    const Qt::Alignment alignment = box()->alignment();
-    const int left = area.left()
-                     + (alignment & Qt::AlignRight     ? free - 2
-                        : alignment & Qt::AlignHCenter ? (free - 1) / 2
-                                                       : 0);
+    const int left = area.left() + (box()->alignment() & Qt::AlignRight ? free - 2 : (free - 1) / 2);
     const QRect character(left + metrics.horizontalAdvance(all.left(offset)),
                           area.top() + (area.height() - metrics.height() + 1) / 2,
                           metrics.horizontalAdvance(all.at(offset)),
