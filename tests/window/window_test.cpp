@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -221,11 +222,13 @@ private slots:
         QFETCH(Keys, keys);
         QFETCH(QString, text);
         auto *typedInto = control<QLineEdit>(qPrintable(QStringLiteral("Text1(%1)").arg(box)));
-        typedInto->selectAll();
+        typedInto->setFocus(Qt::TabFocusReason); // keys then pass the window's shortcuts, as a user's do
         for (const auto &[key, modifiers, characters] : keys)
-            QTest::sendKeyEvent(QTest::Click, typedInto, key, characters, modifiers);
+            QTest::sendKeyEvent(QTest::Click, m_window->windowHandle(), key, characters, modifiers);
         QCOMPARE(typedInto->text(), text);
         QCOMPARE(control<QLineEdit>("Text1(3)")->text(), QStringLiteral(" "));
+        // A shortcut's button shows down first and is clicked a moment later.
+        QVERIFY(std::ranges::none_of(m_window->findChildren<QPushButton *>(), &QAbstractButton::isDown));
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("99 -x"));
     }
 
