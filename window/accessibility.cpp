@@ -74,10 +74,16 @@ public:
     }
     [[nodiscard]] int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
     void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
-    void removeSelection(int /*selectionIndex*/) override { box()->deselect(); }
-    void setSelection(int /*selectionIndex*/, int startOffset, int endOffset) override
+    // A box has one selection at the most, number 0.
+    void removeSelection(int selectionIndex) override
     {
-        box()->setSelection(startOffset, endOffset - startOffset);
+        if (selectionIndex == 0)
+            box()->deselect();
+    }
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override
+    {
+        if (selectionIndex == 0)
+            box()->setSelection(startOffset, endOffset - startOffset);
     }
     [[nodiscard]] int cursorPosition() const override { return box()->cursorPosition(); }
     void setCursorPosition(int position) override { box()->setCursorPosition(position); }

@@ -42,10 +42,10 @@ def box(name, text, description, centred=False):
     content, state, on_screen = accessible.queryText(), accessible.getState(), pyatspi.DESKTOP_COORDS
     focused = int(state.contains(pyatspi.STATE_FOCUSED))
     check(f'{name}: text, selection, attributes, description, editing',
-          (content.getText(0, -1), content.getText(1, len(text)), content.getNSelections(), content.getSelection(0),
+          (content.getText(0, -1), content.getText(1, len(text) - 1), content.getNSelections(), content.getSelection(0),
            tuple(content.getAttributeRun(0, False)[1:]), accessible.description, 'EditableText' in pyatspi.
            listInterfaces(accessible), state.contains(pyatspi.STATE_EDITABLE), state.contains(pyatspi.STATE_READ_ONLY)),
-          (text, text[1:], focused, (0, len(text) * focused), (0, len(text)), description, centred, centred, not centred))
+          (text, text[1:-1], focused, (0, len(text) * focused), (0, len(text)), description, centred, centred, not centred))
     frame = accessible.queryComponent().getExtents(on_screen)
     chars = [content.getCharacterExtents(i, on_screen) for i in range(len(text) + 1)]
     left, right = chars[0][0] - frame.x, frame.x + frame.width - chars[-2][0] - chars[-2][2]
@@ -76,12 +76,12 @@ try:
 
     # What assistive technology may do with the frequency box.
     content, editable = (frequency := named(window, pyatspi.ROLE_TEXT, 'Frequency')).queryText(), frequency.queryEditableText()
-    calls = [content.setSelection(0, 1, 3), content.getSelection(0), content.removeSelection(0), content.addSelection(
-        2, 4), content.getNSelections(), content.getSelection(0), content.setCaretOffset(1), content.caretOffset,
-        editable.insertText(0, '9', 1), editable.deleteText(1, 3), editable.deleteText(0, 1), content.getText(0, -1),
-        frequency.description]
-    check('selecting and editing the frequency box, each in turn', calls, [True, (1, 3), True, True, 1, (2, 4), True, 1,
-          True, True, True, ',250', '0 point 2 5 0 megacycles, Type center of frequency here'])
+    calls = [content.setSelection(0, 1, 3), content.setSelection(1, 0, 1), content.removeSelection(1),
+             content.getSelection(0), content.removeSelection(0), content.addSelection(2, 4), content.getNSelections(),
+             content.getSelection(0), content.setCaretOffset(1), content.caretOffset, editable.insertText(0, '9,5 ', 4),
+             editable.deleteText(4, 6), content.getText(0, -1), frequency.description]
+    check('selecting and editing the frequency box, each in turn', calls, [True, True, True, (1, 3), True, True, 1,
+          (2, 4), True, 1, True, True, '9,5 ,250', '9 point 5 0 point 2 5 0 megacycles, Type center of frequency here'])
 
     editable.setTextContents('7,1')
     named(window, pyatspi.ROLE_PUSH_BUTTON, 'Calculate').queryAction().doAction(0)
