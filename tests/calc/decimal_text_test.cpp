@@ -32,8 +32,8 @@ TEST_P(Write, GivesTheShortestCommaTextOfTheRoundedValue)
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(DecimalText, Write, testing::Values(
-    WriteCase{"Negative", -2.5, -1, "-2,5"}, WriteCase{"CarriesIntoWhole", 99999999999999.99, -1, "100000000000000"},
-    WriteCase{"Subnormal", 5e-324, -1, "4,94065645841247E-324"}, WriteCase{"OneDigitBeforeTheExponent", 1e20, 2, "1E+20"},
+    WriteCase{"LastFixed", -0.0001, -1, "-0,0001"}, WriteCase{"CarriesOver", 99999999999999.99, -1, "100000000000000"},
+    WriteCase{"Subnormal", 5e-324, -1, "4,94065645841247E-324"}, WriteCase{"FirstExponent", 1e15, 2, "1E+15"},
     WriteCase{"HugeRounded", 1.408e300, 2, "1,408E+300"}, WriteCase{"ExactHalfDown", 0.125, 2, "0,12"}),
     [](const auto &info) { return std::string(std::get<0>(info.param)); });
 // clang-format on

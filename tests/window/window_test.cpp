@@ -204,8 +204,9 @@ private slots:
         QTest::newRow("second comma over the selection") << 0 << typed(",.") << "21,250";
         QTest::newRow("minus, letters, blanks, signs") << 0 << typed(others) << "21,250";
         QTest::newRow("two characters at once") << 0 << Keys{{Qt::Key_unknown, {}, "12"}} << "21,250";
-        QTest::newRow("Backspace, Enter, Escape") << 0 << Keys{{Qt::Key_End, {}, ""}, {Qt::Key_Backspace, {}, "\b"},
-            {Qt::Key_Return, {}, "\r"}, {Qt::Key_Enter, {}, "\r"}, {Qt::Key_Escape, {}, "\x1b"}} << "21,25";
+        QTest::newRow("Backspace, Delete, Enter, Escape") << 0 << Keys{{Qt::Key_End, {}, ""}, {Qt::Key_Backspace, {},
+            "\b"}, {Qt::Key_Home, {}, ""}, {Qt::Key_Delete, {}, "\x7f"}, {Qt::Key_Return, {}, "\r"}, {Qt::Key_Enter, {},
+            "\r"}, {Qt::Key_Escape, {}, "\x1b"}} << "1,25";
         QTest::newRow("Ctrl+C, Ctrl+X, Ctrl+V on X11") << 0 << Keys{{Qt::Key_C, ctrl, "\x03"},
             {Qt::Key_X, ctrl, "\x18"}, {Qt::Key_End, {}, ""}, {Qt::Key_V, ctrl, "\x16"}} << "21,250";
         QTest::newRow("Ctrl+Right, Ctrl+A, Ctrl+Z") << 0 << Keys{{Qt::Key_Right, ctrl, ""}, {Qt::Key_A, ctrl, "a"},
