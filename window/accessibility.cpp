@@ -190,11 +190,13 @@ Announcer::Announcer(QWidget *parent)
     hide();
 }
 
-// Screen readers speak a notification when it appears, so it appears anew
-// for each text.
 void Announcer::announce(const QString &text)
 {
-    hide();
     setAccessibleName(text);
     show();
+}
+
+void Announcer::withdraw()
+{
+    hide();
 }

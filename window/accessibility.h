@@ -44,9 +44,11 @@ public:
 };
 
 // Says a text without moving the focus: a notification that screen readers
-// announce as it appears. It takes no room and draws nothing.
+// announce as it appears. It takes no room and draws nothing. Withdrawn,
+// it is hidden until the next announcement, which then appears anew.
 class Announcer final : public QLabel {
 public:
     explicit Announcer(QWidget *parent);
     void announce(const QString &text);
+    void withdraw();
 };

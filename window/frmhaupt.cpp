@@ -306,8 +306,11 @@ void frmHaupt::ReadFrequency()
     m_work.FrequencyText = Text1[0]->text().toStdString();
 }
 
+// The last announcement goes with the results it read, so that a screen
+// reader finds no stale lengths and hears the next ones as new.
 void frmHaupt::ClearResults()
 {
+    m_announcer->withdraw();
     for (std::size_t row = 0; row < calc::rowCount; ++row) {
         Text1.at(row + 1)->setText(QString());
         Text1.at(row + 1)->setAccessibleDescription(QString());
