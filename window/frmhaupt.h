@@ -4,6 +4,7 @@
 
 #include "calc/antenna.h"
 #include "calc/feet_inches.h"
+#include "window/layout.h"
 
 #include <QHash>
 #include <QRect>
@@ -18,10 +19,6 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace layout {
-struct Control;
-}
 
 // The calculator's only window: the frequency box, the three result rows and
 // the Calculate and Quit buttons. It owns the values of the last calculation.
@@ -77,9 +74,9 @@ private:
     // arrays; the captions Label1 and the address Label3 are left out. Label2
     // has no elements 4 to 6; they stay null. Result row r (0 overall, 1
     // coax, 2 stub) is Text1(r + 1), Label4(r) and Label2(r + 7).
-    std::array<QLineEdit *, 4> Text1{};
-    std::array<QLabel *, 10> Label2{};
-    std::array<QLabel *, 3> Label4{};
+    std::array<QLineEdit *, 1 + calc::rowCount> Text1{};
+    std::array<QLabel *, layout::firstInchesLabel + calc::rowCount> Label2{};
+    std::array<QLabel *, calc::rowCount> Label4{};
     QPushButton *cmdCalc = nullptr;
     QPushButton *cmdQuit = nullptr;
 

@@ -5,25 +5,20 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
-struct KeyCase {
-    const char *name;
-    int key;
-    std::u32string text;
-    std::size_t caret;
-    bool allowNegative;
-    std::u32string separator;
-    int expected;
-};
+// A name; the key, the box's text, the caret in it, whether a minus may
+// start it, the decimal separator; what the filter makes of the key.
+using KeyCase = std::tuple<const char *, int, std::u32string, std::size_t, bool, std::u32string, int>;
 
 class FilterKey : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(FilterKey, LetsThroughOnlyWhatBelongsToANumber)
 {
-    const KeyCase &c = GetParam();
-    EXPECT_EQ(calc::filterKey(c.key, c.text, c.caret, c.allowNegative, c.separator), c.expected);
+    const auto &[name, key, text, caret, allowNegative, separator, expected] = GetParam();
+    EXPECT_EQ(calc::filterKey(key, text, caret, allowNegative, separator), expected);
 }
 
 // clang-format off
@@ -31,7 +26,7 @@ INSTANTIATE_TEST_SUITE_P(KeyFilter, FilterKey, testing::Values(
     KeyCase{"Digit", '0', U"", 0, false, U",", '0'}, KeyCase{"NoSeparatorAtAll", ',', U"7", 1, false, U"", 0},
     KeyCase{"Backspace", 8, U"7", 1, false, U",", 8}, KeyCase{"Enter", 13, U"", 0, false, U",", 13},
     KeyCase{"MinusAtTheStart", '-', U"5", 0, true, U",", '-'}, KeyCase{"MinusAfterTheStart", '-', U"5", 1, true, U",", 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(std::get<0>(info.param)); });
 // clang-format on
 
 } // namespace

@@ -279,6 +279,8 @@ private slots:
         QCOMPARE(coax->selectedText(), QStringLiteral("4,68"));
         QTest::mouseClick(coax, Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!coax->hasSelectedText());
+        QAccessible::queryAccessibleInterface(coax)->textInterface()->addSelection(1, 3); // assistive technology's
+        QCOMPARE(coax->selectedText(), QStringLiteral(",6"));
     }
 
     // Pasting is not typing: the text reaches the box unfiltered, where the
