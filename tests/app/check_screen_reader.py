@@ -104,7 +104,8 @@ try:
     editable.setTextContents('0')
     named(window, pyatspi.ROLE_PUSH_BUTTON, 'Calculate').queryAction().doAction(0)
     alert = until(lambda: named(app, pyatspi.ROLE_ALERT, 'MorvaneCalc by QQ7NV'), 'warning')
-    check('notification, gone with the results', note.getState().contains(pyatspi.STATE_SHOWING), False)
+    check('notification and a box\'s value in words, gone with the results', (note.getState().contains(
+        pyatspi.STATE_SHOWING), coax.description), (False, 'Length of coaxial cable'))
     said = [a.name for a in pyatspi.findAllDescendants(alert, lambda a: a.getRole() == pyatspi.ROLE_LABEL and a.name)]
     check('warning: description and labels', [alert.description] + said, ['', 'The frequency is zero, and an antenna '
           'for zero megacycles has no length. Type a frequency above zero, for example 21 point 2 5 0.'])
