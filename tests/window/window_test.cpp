@@ -315,8 +315,9 @@ private slots:
         if (QGuiApplication::platformName() != QLatin1String("wayland"))
             QSKIP("only Qt's own frame on Wayland asks a fixed window to maximize");
         m_window->windowHandle()->setWindowStates(m_window->windowHandle()->windowStates() ^ Qt::WindowMaximized);
-        QCOMPARE(m_window->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)); // free to take the screen
-        QTRY_COMPARE(m_window->maximumSize(), QSize(249, 183)); // fixed again once it is back
+        // Free to take the screen at once, and fixed again once it is back.
+        QCOMPARE(m_window->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+        QTRY_COMPARE(m_window->maximumSize(), QSize(249, 183));
         QCOMPARE(m_window->size(), QSize(249, 183));
     }
 
