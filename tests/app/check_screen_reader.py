@@ -71,11 +71,10 @@ try:
     check('icon, and maximize in the frame hints', ('Icon (128 x 128)' in hints, motif[1] & 0x10, motif[2] & 0x40), (True, 0, 0))
     box('Frequency', '21,250', '21 point 2 5 0 megacycles, Type center of frequency here', centred=True)
     box('Length over all', ' ', 'Length over all')
-    check('descriptions at start-up', [a.description for a in pyatspi.findAllDescendants(window, lambda a: a.getRole(
-        ) == pyatspi.ROLE_PUSH_BUTTON or a.name.startswith('Length of'))], ['Length of coaxial cable', 'Length of stub '
-        'for tuning this antenna', '', 'Quit this program'])
-    check('labels at start-up', heard_labels(), ['Frequency', 'Length', 'Lcoax', 'Lstub', 'megacycles', 'metres',
-                                                 'metres', 'metres', 'www.qq7nv.example'])
+    check('labels, other boxes and buttons at start-up', heard_labels() + [a.description for a in pyatspi.findAllDescendants(
+        window, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON or a.name.startswith('Length of'))], ['Frequency',
+        'Length', 'Lcoax', 'Lstub', 'megacycles', 'metres', 'metres', 'metres', 'www.qq7nv.example', 'Length of coaxial '
+        'cable', 'Length of stub for tuning this antenna', '', 'Quit this program'])
 
     # What assistive technology may do with the frequency box.
     content, editable = (frequency := named(window, pyatspi.ROLE_TEXT, 'Frequency')).queryText(), frequency.queryEditableText()

@@ -10,10 +10,7 @@ log=$(mktemp)
 trap 'kill $!; rm -f "$log"' EXIT
 env -u DISPLAY -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland WAYLAND_DEBUG=1 QT_LOGGING_RULES='qt.qpa.*=true' \
     "$1" >"$log" 2>&1 &
-for _ in $(seq 100); do
-    grep -q set_app_id "$log" && break
-    sleep 0.1
-done
+for _ in $(seq 100); do grep -q set_app_id "$log" && break; sleep 0.1; done
 for expected in 'set_min_size(249, 183)' 'set_max_size(249, 183)' 'set_title("MorvaneCalc by QQ7NV")' \
     'set_app_id("example.qq7nv.MorvaneCalc")'; do
     grep -F 'xdg_toplevel@' "$log" | grep -qF "$expected" || { tail -n 20 "$log"; echo "missing: $expected"; exit 1; }

@@ -16,19 +16,11 @@ trap 'rm -rf "$out"' EXIT
 id=example.qq7nv.MorvaneCalc
 
 cmake --install "$build" --prefix "$out/prefix" >/dev/null
-installed=$(cd "$out/prefix" && find . -type f | sort)
-[ "$installed" = "$(sort <<LIST
-./bin/morvanecalc
-./share/applications/$id.desktop
-./share/doc/morvanecalc/changelog.gz
-./share/doc/morvanecalc/copyright
-./share/icons/hicolor/256x256/apps/$id.png
-./share/icons/hicolor/48x48/apps/$id.png
-./share/icons/hicolor/scalable/apps/$id.svg
-./share/man/man1/morvanecalc.1.gz
-./share/metainfo/$id.metainfo.xml
-LIST
-)" ] || { printf 'installed:\n%s\n' "$installed"; exit 1; }
+installed=$(cd "$out/prefix" && find . -type f | LC_ALL=C sort | tr '\n' ' ')
+[ "$installed" = "./bin/morvanecalc ./share/applications/$id.desktop ./share/doc/morvanecalc/changelog.gz \
+./share/doc/morvanecalc/copyright ./share/icons/hicolor/256x256/apps/$id.png ./share/icons/hicolor/48x48/apps/$id.png \
+./share/icons/hicolor/scalable/apps/$id.svg ./share/man/man1/morvanecalc.1.gz ./share/metainfo/$id.metainfo.xml " ] \
+    || { printf 'installed:\n%s\n' "$installed"; exit 1; }
 entry=$out/prefix/share/applications/$id.desktop
 grep -q '^Categories=.*;HamRadio;' "$entry" || { echo "not in a Ham Radio menu"; exit 1; }
 if desktop-file-validate "$entry" | grep -E 'error|warning'; then exit 1; fi
