@@ -16,10 +16,7 @@ servers=""
 trap 'kill $servers 2>/dev/null; rm -rf "$dir"' EXIT
 trap 'exit 1' INT TERM
 await() { # a file with something in it, or a socket
-    for _ in $(seq 100); do
-        [ -s "$1" ] || [ -S "$1" ] && return 0
-        sleep 0.1
-    done
+    for _ in $(seq 100); do { [ -s "$1" ] || [ -S "$1" ]; } && return 0; sleep 0.1; done
     echo "no $kind display came up" && exit 1
 }
 

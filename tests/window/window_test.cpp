@@ -268,6 +268,8 @@ private slots:
         QCOMPARE(coax->selectedText(), QStringLiteral("4,68"));
         QTest::mouseClick(coax, Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!coax->hasSelectedText());
+        QAccessible::queryAccessibleInterface(coax)->textInterface()->addSelection(1, 3); // assistive technology's
+        QCOMPARE(coax->selectedText(), QStringLiteral(",6"));
     }
 
     // Text that comes otherwise than by keys: composed (input method) text is
@@ -279,6 +281,7 @@ private slots:
         QInputMethodEvent composed;
         composed.setCommitString(QStringLiteral("é-,x"));
         QCoreApplication::sendEvent(frequency, &composed);
+        QVERIFY(!frequency->testAttribute(Qt::WA_InputMethodEnabled)); // no input method composes in the box
         frequency->end(false);
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), frequency->mapToGlobal(QPoint(5, 5)));
         QCoreApplication::sendEvent(frequency, &rightClick);
