@@ -3,12 +3,12 @@
 # Copyright (C) 2026 QQ7NV
 # Builds the frequency-text fuzzer with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs it for the given number of seconds
-# (60 by default) from the seed corpus. Needs clang-14 and libclang-rt-14-dev.
+# (60 by default) from the seed corpus. Needs clang and libclang-rt-dev.
 set -eu
 seconds=${1:-60}
 cd "$(dirname "$0")/.."
 
-cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DMORVANE_WITH_WINDOW=OFF -DBUILD_TESTING=OFF -DMORVANE_FUZZ=ON >/dev/null
 cmake --build build/fuzz
 
