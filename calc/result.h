@@ -2,6 +2,7 @@
 // Copyright (C) 2026 QQ7NV
 #pragma once
 
+#include <cstdint>
 #include <utility>
 #include <variant>
 
@@ -9,7 +10,7 @@ namespace calc {
 
 // Why a calculation could not produce lengths. The window turns each kind
 // into its own message, so the kinds follow what the user has to change.
-enum class Failure {
+enum class Failure : std::uint8_t {
     NotANumber, // empty, a lone comma, or text that is not digits and one comma
     Zero,       // the frequency is zero: nothing to divide by
     TooLarge,   // the frequency text is beyond the range of a double

@@ -8,6 +8,7 @@
 #include <Qt>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 
 // The main window as data: one row per control, places and sizes in twips
@@ -15,11 +16,11 @@
 // from this table in one loop.
 namespace layout {
 
-enum class Kind { Label, TextBox, Button };
+enum class Kind : std::uint8_t { Label, TextBox, Button };
 
 // The control arrays and single controls of the window; a row's index tells
 // the elements of an array apart.
-enum class Array { Text1, Label1, Label2, Label3, Label4, cmdCalc, cmdQuit };
+enum class Array : std::uint8_t { Text1, Label1, Label2, Label3, Label4, cmdCalc, cmdQuit };
 
 struct Font {
     const char *family;
