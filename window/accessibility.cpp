@@ -7,6 +7,10 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
+#include <utility>
 
 QString accessibility::spoken(const QString &text)
 {
@@ -28,6 +32,41 @@ QString accessibility::spoken(const QString &text)
 }
 
 namespace {
+
+using Span = std::pair<int, int>; // from the first offset up to the second
+
+// The character, word or sentence that holds the offset, or the one before
+// it at the end of the text; the line and the paragraph are the whole text.
+Span itemAt(const QString &text, int offset, QAccessible::TextBoundaryType type)
+{
+    const auto length = static_cast<int>(text.size());
+    offset = std::clamp(offset, 0, length);
+    if (type == QAccessible::CharBoundary)
+        return {offset, std::min(offset + 1, length)};
+    if ((type != QAccessible::WordBoundary && type != QAccessible::SentenceBoundary) || length == 0)
+        return {0, length};
+    QTextBoundaryFinder finder(
+        type == QAccessible::WordBoundary ? QTextBoundaryFinder::Word : QTextBoundaryFinder::Sentence, text);
+    const int inside = std::min(offset, length - 1);
+    finder.setPosition(inside + 1);
+    const auto start = static_cast<int>(std::max<qsizetype>(finder.toPreviousBoundary(), 0));
+    finder.setPosition(inside);
+    const auto end = static_cast<int>(finder.toNextBoundary());
+    return {start, end < 0 ? length : end};
+}
+
+Span itemBefore(const QString &text, int offset, QAccessible::TextBoundaryType type)
+{
+    const int start = itemAt(text, offset, type).first;
+    return start > 0 ? itemAt(text, start - 1, type) : Span{0, 0};
+}
+
+Span itemAfter(const QString &text, int offset, QAccessible::TextBoundaryType type)
+{
+    const auto length = static_cast<int>(text.size());
+    const int end = itemAt(text, offset, type).second;
+    return end < length ? itemAt(text, end, type) : Span{length, length};
+}
 
 class BoxAccessible final : public QAccessibleWidget,
                             public QAccessibleTextInterface,
@@ -51,6 +90,7 @@ public:
         QAccessible::State state = QAccessibleWidget::state();
         state.readOnly = box()->isReadOnly();
         state.editable = !state.readOnly;
+        state.selectableText = true;
         return state;
     }
 
@@ -106,6 +146,23 @@ public:
         return {};
     }
 
+    // Qt 6.4's own answers loop for ever at the end of the text.
+    QString
+    textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int *startOffset, int *endOffset) const override
+    {
+        return textOf(itemBefore(box()->text(), offset, type), startOffset, endOffset);
+    }
+    QString
+    textAtOffset(int offset, QAccessible::TextBoundaryType type, int *startOffset, int *endOffset) const override
+    {
+        return textOf(itemAt(box()->text(), offset, type), startOffset, endOffset);
+    }
+    QString
+    textAfterOffset(int offset, QAccessible::TextBoundaryType type, int *startOffset, int *endOffset) const override
+    {
+        return textOf(itemAfter(box()->text(), offset, type), startOffset, endOffset);
+    }
+
     void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, {}); }
     void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
     void replaceText(int startOffset, int endOffset, const QString &text) override
@@ -115,24 +172,23 @@ public:
 
 private:
     [[nodiscard]] NumberBox *box() const { return static_cast<NumberBox *>(widget()); }
+    QString textOf(Span span, int *startOffset, int *endOffset) const
+    {
+        std::tie(*startOffset, *endOffset) = span;
+        return box()->text().mid(span.first, span.second - span.first);
+    }
 };
 
-// Where the box draws the character. Its text always fits, the boxes set no
-// text margins, and each is centred or right-aligned: QLineEdit then places
-// the text inside the frame and a margin of 2 pixels, leaving 2 more at the
-// right of a right-aligned text and 1 more shared out when centred, and
-// centres it in height with any odd pixel above.
+// Where the box draws the character. Its text always fits, and each box is
+// centred or right-aligned: QLineEdit then leaves 2 more pixels at the right
+// of a right-aligned text and 1 more shared out when centred, and centres it
+// in height with any odd pixel above.
 QRect BoxAccessible::characterRect(int offset) const
 {
     const QString all = box()->text();
     if (offset < 0 || offset >= all.size())
         return {};
-    QStyleOptionFrame frame;
-    frame.initFrom(box());
-    frame.lineWidth = box()->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box());
-    QRect area = box()->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box());
-    area.setLeft(area.left() + 2);
-    area.setRight(area.right() - 2);
+    const QRect area = box()->textArea();
     const QFontMetrics metrics = box()->fontMetrics();
     const int free = area.width() - metrics.horizontalAdvance(all);
     const int left = area.left() + (box()->alignment() & Qt::AlignRight ? free - 2 : (free - 1) / 2);
@@ -182,6 +238,15 @@ NumberBox::NumberBox(const QString &text, const char *unit, QWidget *parent)
     : QLineEdit(text, parent)
     , m_unit(unit)
 {}
+
+// The boxes set no text margins; QLineEdit keeps 2 pixels of its own on
+// either side of the text.
+QRect NumberBox::textArea() const
+{
+    QStyleOptionFrame frame;
+    initStyleOption(&frame);
+    return style()->subElementRect(QStyle::SE_LineEditContents, &frame, this).adjusted(2, 0, -2, 0);
+}
 
 Announcer::Announcer(QWidget *parent)
     : QLabel(parent)

@@ -30,6 +30,8 @@ class NumberBox final : public QLineEdit {
 public:
     NumberBox(const QString &text, const char *unit, QWidget *parent);
     [[nodiscard]] const char *unit() const { return m_unit; }
+    // Where the box draws its text, within its frame and its own margins.
+    [[nodiscard]] QRect textArea() const;
 
 private:
     const char *m_unit;

@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
 #include <QWindow>
 
 #include <algorithm>
@@ -324,6 +325,12 @@ void frmHaupt::CalculateLengths()
         reportFailure(failureMessage(lengths.failure()));
         return;
     }
+    // Lengths too long to show whole are as much use as none: a slip of the
+    // comma, since no band needs them.
+    if (!showsWhole(lengths.value())) {
+        reportFailure(failureMessage(calc::Failure::TooSmall));
+        return;
+    }
     m_work.Lengths = lengths.value();
     ShowMetric();
     const auto rows = calc::inRowOrder(m_work.Lengths);
@@ -332,6 +339,29 @@ void frmHaupt::CalculateLengths()
         ShowFeetInches(row);
     }
     announceResults();
+}
+
+// Each metric text within its box, with the pixel the box keeps for its
+// caret (it scrolls a text that leaves none), and each whole-feet text, as
+// its label grows leftwards, clear of the unit drawn beside the box.
+bool frmHaupt::showsWhole(const calc::Lengths &lengths) const
+{
+    const auto rows = calc::inRowOrder(lengths);
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const auto *box = static_cast<const NumberBox *>(Text1.at(row + 1));
+        const QLabel *unit = Label2.at(row + 1);
+        const QLabel *feet = Label4.at(row);
+        const QSize unitText(unit->fontMetrics().horizontalAdvance(unit->text()), unit->height());
+        const int unitRight =
+            QStyle::alignedRect(layoutDirection(), unit->alignment(), unitText, unit->geometry()).right();
+        const int feetLeft =
+            m_designRects.value(feet).right() + 1
+            - feet->fontMetrics().horizontalAdvance(shown(calc::toFeetInches(rows.at(row)).WholeFeetText));
+        if (box->fontMetrics().horizontalAdvance(shown(calc::metricText(rows.at(row)))) >= box->textArea().width()
+            || feetLeft <= unitRight)
+            return false;
+    }
+    return true;
 }
 
 void frmHaupt::ShowMetric()

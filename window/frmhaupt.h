@@ -49,6 +49,7 @@ private:
     void CalculateLengths();
     void ShowMetric();
     void ShowFeetInches(std::size_t row);
+    [[nodiscard]] bool showsWhole(const calc::Lengths &lengths) const;
     void announceResults();
     void reportFailure(const QString &message);
 

@@ -10,6 +10,7 @@ import os, subprocess, sys, time  # noqa: E401
 
 import pyatspi
 
+pyatspi.setTimeout(3000, 15000)  # ms: an answer takes less, and a program that gives none fails then
 desktop = pyatspi.Registry.getDesktop(0)  # the accessibility bus comes up before the program looks for it
 program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1'))
 failures = []
@@ -57,6 +58,28 @@ def box(name, text, description, centred=False):
           ([True] * (len(text) - 1) + [False], True, [i // 2 for i in range(1, 2 * len(text) + 1)], 0))
 
 
+# The character, word, sentence, line or paragraph at, before and after each
+# offset of each box's text, its end included: each asked, answered in time,
+# and the piece of the text it names.
+def pieces(when):
+    for accessible in pyatspi.findAllDescendants(window, lambda a: a.getRole() == pyatspi.ROLE_TEXT):
+        content, text = accessible.queryText(), accessible.queryText().getText(0, -1)
+        asks = [(ask, kind) for ask in (content.getTextBeforeOffset, content.getTextAtOffset, content.getTextAfterOffset)
+                for kind in range(7)] + [(content.getStringAtOffset, granularity) for granularity in range(5)]
+        wrong = [(ask.__name__, kind, offset, piece) for ask, kind in asks for offset in range(len(text) + 1)
+                 if (piece := answer(ask, offset, kind)) and piece[0] != text[piece[1]:piece[2]]]
+        check(f'{when}, {accessible.name}: pieces of the text', wrong, [])
+
+
+def answer(ask, *args):  # or None for a refusal: Qt 6.4 knows no getStringAtOffset
+    started = time.monotonic()
+    try:
+        return tuple(ask(*args))
+    except Exception as error:  # noqa: B902 (pyatspi's own error)
+        if time.monotonic() - started > 2:
+            sys.exit(f'no answer to {ask.__name__}{args}: {error}')
+
+
 def heard_labels():
     return [a.name for a in pyatspi.findAllDescendants(window, lambda a: a.getRole() == pyatspi.ROLE_LABEL)
             if a.getState().contains(pyatspi.STATE_SHOWING)]
@@ -71,6 +94,7 @@ try:
     check('icon, and maximize in the frame hints', ('Icon (128 x 128)' in hints, motif[1] & 0x10, motif[2] & 0x40), (True, 0, 0))
     box('Frequency', '21,250', '21 point 2 5 0 megacycles, Type center of frequency here', centred=True)
     box('Length over all', ' ', 'Length over all')
+    pieces('at start-up')
     check('labels, other boxes and buttons at start-up', heard_labels() + [a.description for a in pyatspi.findAllDescendants(
         window, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON or a.name.startswith('Length of'))], ['Frequency',
         'Length', 'Lcoax', 'Lstub', 'megacycles', 'metres', 'metres', 'metres', 'www.qq7nv.example', 'Length of coaxial '
@@ -93,18 +117,21 @@ try:
                                                            note.queryComponent().getExtents(0)[2:]), (
         'Length over all: 19 point 8 3 metres, 65 feet 0 point 7 inches. Length of coaxial cable: 14 metres, 45 feet '
         '11 point 2 inches. Length of stub: 2 point 9 2 metres, 9 feet 6 point 8 inches.', True, [0, 0]))
-    coax = named(window, pyatspi.ROLE_TEXT, 'Length of coaxial cable')
+    coax, results = named(window, pyatspi.ROLE_TEXT, 'Length of coaxial cable'), ['Length over all', 'Length of '
+                                                                                  'coaxial cable', 'Length of stub']
     until(lambda: coax.queryComponent().grabFocus() and coax.getState().contains(pyatspi.STATE_FOCUSED), 'its focus')
     box('Length of coaxial cable', '14', '14 metres, 45 feet 11 point 2 inches')
     box('Length of stub', '2,92', '2 point 9 2 metres, 9 feet 6 point 8 inches')
+    pieces('after Calculate')
     check('labels after Calculate', heard_labels()[-4:], ['www.qq7nv.example', '65 feet 0 point 7 inches',
                                                           '45 feet 11 point 2 inches', '9 feet 6 point 8 inches'])
 
     editable.setTextContents('0')
     named(window, pyatspi.ROLE_PUSH_BUTTON, 'Calculate').queryAction().doAction(0)
     alert = until(lambda: named(app, pyatspi.ROLE_ALERT, 'MorvaneCalc by QQ7NV'), 'warning')
-    check('notification and a box\'s value in words, gone with the results', (note.getState().contains(
-        pyatspi.STATE_SHOWING), coax.description), (False, 'Length of coaxial cable'))
+    check('notification and the boxes\' values in words, gone with the results', [note.getState().contains(
+        pyatspi.STATE_SHOWING)] + [named(window, pyatspi.ROLE_TEXT, n).description for n in results],
+          [False] + [n + tip for n, tip in zip(results, ['', '', ' for tuning this antenna'])])
     said = [a.name for a in pyatspi.findAllDescendants(alert, lambda a: a.getRole() == pyatspi.ROLE_LABEL and a.name)]
     check('warning: description and labels', [alert.description] + said, ['', 'The frequency is zero, and an antenna '
           'for zero megacycles has no length. Type a frequency above zero, for example 21 point 2 5 0.'])

@@ -185,6 +185,32 @@ private slots:
         }
     }
 
+    // From 10 to the power of -16 Mc to 10 to the 11: each result shows whole
+    // and nothing is drawn over anything, or, below 0,1 Mc, where the whole
+    // feet would run into the unit, a warning says the frequency is too small.
+    void everyLengthWhole()
+    {
+        for (int exponent = -16; exponent <= 11; ++exponent) {
+            const QString f = exponent < 0 ? "0," + QString(-exponent - 1, '0') + '1' : '1' + QString(exponent, '0');
+            calculateAt(f);
+            QVERIFY2(std::exchange(m_warnings, {}).join("").contains("too small") == (exponent < -1), qPrintable(f));
+            m_window->grab();   // the boxes lay out their texts as they paint
+            QList<QRect> drawn; // a label draws only its text
+            for (QWidget *w : m_window->findChildren<QWidget *>()) {
+                const auto *label = qobject_cast<const QLabel *>(w);
+                const QSize text = label ? QSize(label->fontMetrics().horizontalAdvance(label->text()), 1) : QSize();
+                drawn << (label ? QStyle::alignedRect(Qt::LeftToRight, label->alignment(), text, w->geometry())
+                                : w->geometry());
+                auto *box = qobject_cast<QLineEdit *>(w);
+                QVERIFY2(!box || !box->isReadOnly() || box->cursorPositionAt(QPoint(0, box->height() / 2)) == 0,
+                         qPrintable(f + " cuts a box"));
+            }
+            for (qsizetype i = 0; i < drawn.size(); ++i)
+                QVERIFY2(std::ranges::none_of(drawn.mid(i + 1), [&](QRect r) { return r.intersects(drawn[i]); }),
+                         qPrintable(f));
+        }
+    }
+
     // The keys each box takes and refuses.
     void typing_data()
     {
@@ -271,6 +297,8 @@ private slots:
         QVERIFY(!coax->hasSelectedText());
         QAccessible::queryAccessibleInterface(coax)->textInterface()->addSelection(1, 3); // assistive technology's
         QCOMPARE(coax->selectedText(), QStringLiteral(",6"));
+        for (QLineEdit *box : m_window->findChildren<QLineEdit *>()) // as Qt's own line edits say of themselves
+            QVERIFY(QAccessible::queryAccessibleInterface(box)->state().selectableText);
     }
 
     // Text that comes otherwise than by keys: composed (input method) text is
