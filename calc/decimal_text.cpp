@@ -6,7 +6,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <system_error>
@@ -51,78 +50,19 @@ Result<double> read(std::string_view text)
     return value;
 }
 
-namespace {
-
-// A non-zero finite value rounded to 15 significant digits: d.ddd... times
-// 10^exponent, the digits without trailing zeros.
-struct Significant {
-    bool negative;
-    std::string digits;
-    int exponent;
-};
-
-Significant significant(double x)
-{
-    // The shortest form that reads back as x is quicker to make and, when it
-    // has at most 15 digits, is that rounding already: a normal double's
-    // half-ulp is smaller than half a unit in the 15th digit.
-    constexpr int significantDigits = 15;
-    std::array<char, 32> buffer{};
-    char *const first = buffer.data();
-    char *const last = first + buffer.size();
-    auto printed = std::to_chars(first, last, x, std::chars_format::scientific);
-    const auto shortestDigits = std::count_if(first, std::find(first, printed.ptr, 'e'), isDigit);
-    if (shortestDigits > significantDigits || std::fabs(x) < std::numeric_limits<double>::min())
-        printed = std::to_chars(first, last, x, std::chars_format::scientific, significantDigits - 1);
-    // Bounded by the view: a longer first attempt may have left digits behind it.
-    const std::string_view scientific(first, printed.ptr - first);
-
-    const auto ePos = scientific.find('e');
-    const char *exponentText = scientific.data() + ePos + 1;
-    exponentText += *exponentText == '+' ? 1 : 0;
-    int exponent{};
-    std::from_chars(exponentText, scientific.data() + scientific.size(), exponent);
-    std::string digits;
-    for (const char c : scientific.substr(0, ePos))
-        if (isDigit(c))
-            digits += c;
-    digits.erase(digits.find_last_not_of('0') + 1);
-    return {scientific.front() == '-', digits, exponent};
-}
-
-// "4,62E+15", "1,5E-05", "1E+100".
-std::string exponentForm(const Significant &number)
-{
-    std::string text(1, number.digits.front());
-    if (number.digits.size() > 1)
-        text.append(",").append(number.digits, 1);
-    std::array<char, 8> exponent{}; // "E-324" at the most
-    std::snprintf(exponent.data(), exponent.size(), "E%+03d", number.exponent);
-    return text + exponent.data();
-}
-
-// "0,0001", "6,63", "14", "100000000000000".
-std::string fixedForm(const Significant &number)
-{
-    const std::string &digits = number.digits;
-    if (number.exponent < 0)
-        return "0," + std::string(static_cast<std::size_t>(-number.exponent - 1), '0') + digits;
-    const auto wholeDigits = static_cast<std::size_t>(number.exponent) + 1;
-    if (digits.size() <= wholeDigits)
-        return digits + std::string(wholeDigits - digits.size(), '0');
-    return digits.substr(0, wholeDigits) + "," + digits.substr(wholeDigits);
-}
-
-} // namespace
-
 std::string write(double x)
 {
     if (x == 0.0)
         return "0"; // also -0, which rounding a tiny negative can give
 
-    const Significant number = significant(x);
-    const bool exponentFormNeeded = number.exponent >= 15 || number.exponent < -4;
-    return (number.negative ? "-" : "") + (exponentFormNeeded ? exponentForm(number) : fixedForm(number));
+    // As printf's %.15g: rounded to 15 significant digits, no trailing
+    // zeros, and the exponent form from 10^15 on and below 10^-4.
+    std::array<char, 32> buffer{};
+    const auto printed = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::general, 15);
+    std::string text(buffer.data(), printed.ptr);
+    std::ranges::replace(text, '.', ',');
+    std::ranges::replace(text, 'e', 'E');
+    return text;
 }
 
 } // namespace calc::DecimalText
