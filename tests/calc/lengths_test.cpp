@@ -72,11 +72,4 @@ TEST(Lengths, MatchExactArithmeticAtEveryFrequency)
                               "of a foot 8, 0,99 of a foot 16, metres that round to zero 32";
 }
 
-TEST(Lengths, FeetInExponentFormKeepTheirMagnitude)
-{
-    const calc::FeetInches converted = calc::toFeetInches(4.62e15 * calc::metresPerFoot);
-    EXPECT_EQ(converted.WholeFeetText + converted.InchesText, "( 4,62E+15' 0'' )");
-    EXPECT_EQ(converted.CommaPos, 9); // "4,62E+15" has no decimal comma: its length plus one
-}
-
 } // namespace
