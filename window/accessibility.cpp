@@ -12,6 +12,11 @@
 #include <algorithm>
 #include <utility>
 
+QString accessibility::inUnit(const QString &number, const char *unit)
+{
+    return spoken(number) + ' ' + QLatin1String(unit);
+}
+
 QString accessibility::spoken(const QString &text)
 {
     static const QRegularExpression decimal(QStringLiteral("(\\d*),(\\d+)"));
@@ -94,16 +99,16 @@ public:
         return state;
     }
 
-    // The value in words before what the description says otherwise.
+    // A result box describes the length the window composed for it; the
+    // frequency box says its value in words as typed, before its tooltip.
     [[nodiscard]] QString text(QAccessible::Text kind) const override
     {
         const QString value = box()->text().trimmed();
         if (kind == QAccessible::Value)
             return box()->text();
-        if (kind != QAccessible::Description || value.isEmpty())
+        if (kind != QAccessible::Description || value.isEmpty() || !box()->accessibleDescription().isEmpty())
             return QAccessibleWidget::text(kind);
-        return accessibility::spoken(value) + ' ' + QLatin1String(box()->unit()) + QStringLiteral(", ")
-               + QAccessibleWidget::text(kind);
+        return accessibility::inUnit(value, box()->unit()) + QStringLiteral(", ") + QAccessibleWidget::text(kind);
     }
 
     void selection(int selectionIndex, int *startOffset, int *endOffset) const override
@@ -138,7 +143,9 @@ public:
         return box()->cursorPositionAt(box()->mapFromGlobal(point));
     }
     void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override {} // the text always fits
-    // The boxes have no text attributes: one run over the whole text.
+    // Qt's own (up to 6.8 at least) reports a run of no length at every
+    // offset, which cuts the text short where Orca reads it; the boxes have
+    // no text attributes, so one run over the whole text.
     [[nodiscard]] QString attributes(int /*offset*/, int *startOffset, int *endOffset) const override
     {
         *startOffset = 0;
@@ -146,7 +153,8 @@ public:
         return {};
     }
 
-    // Qt 6.4's own answers loop for ever at the end of the text.
+    // Qt's own (6.4 and 6.8) loop for ever asked for a word or sentence at
+    // the end of the text, and the program stops answering anything.
     QString
     textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int *startOffset, int *endOffset) const override
     {
@@ -179,23 +187,20 @@ private:
     }
 };
 
-// Where the box draws the character. Its text always fits, and each box is
-// centred or right-aligned: QLineEdit then leaves 2 more pixels at the right
-// of a right-aligned text and 1 more shared out when centred, and centres it
-// in height with any odd pixel above.
+// Where the box draws the character, which Qt's own (up to 6.8 at least)
+// puts at the box's top left corner: along the line from the caret, where
+// the box reports it (in the middle of the rectangle it gives for it), by
+// the font's advances.
 QRect BoxAccessible::characterRect(int offset) const
 {
     const QString all = box()->text();
     if (offset < 0 || offset >= all.size())
         return {};
-    const QRect area = box()->textArea();
     const QFontMetrics metrics = box()->fontMetrics();
-    const int free = area.width() - metrics.horizontalAdvance(all);
-    const int left = area.left() + (box()->alignment() & Qt::AlignRight ? free - 2 : (free - 1) / 2);
-    const QRect character(left + metrics.horizontalAdvance(all.left(offset)),
-                          area.top() + (area.height() - metrics.height() + 1) / 2,
-                          metrics.horizontalAdvance(all.at(offset)),
-                          metrics.height());
+    const QRect caret = box()->cursorRect();
+    const int left = qRound(QRectF(caret).center().x()) + metrics.horizontalAdvance(all.left(offset))
+                     - metrics.horizontalAdvance(all.left(box()->cursorPosition()));
+    const QRect character(left, caret.top(), metrics.horizontalAdvance(all.at(offset)), metrics.height());
     return {box()->mapToGlobal(character.topLeft()), character.size()};
 }
 

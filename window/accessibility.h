@@ -16,20 +16,24 @@ namespace accessibility {
 // one by one, as decimals are read aloud ("21 point 2 5 0").
 [[nodiscard]] QString spoken(const QString &text);
 
+// "19 point 8 3 metres" for "19,83" in metres.
+[[nodiscard]] QString inUnit(const QString &number, const char *unit);
+
 // Gives the window's own controls below their interfaces to assistive
 // technology; needed once per program, and harmless to repeat.
 void install();
 
 } // namespace accessibility
 
-// A box whose value is a number in a unit. Its interface reports the text
-// attributes as one run over the whole text, where Qt 6.4's own reports
-// runs of no length that cut the text short when Orca reads it; and its
-// description begins with the value in words ("19 point 8 3 metres").
+// A box whose value is a number in a unit, with an interface of its own for
+// assistive technology: where Qt's own would cut the text short, misplace
+// its characters or stop the program, and to describe the value in words
+// ("19 point 8 3 metres").
 class NumberBox final : public QLineEdit {
 public:
     NumberBox(const QString &text, const char *unit, QWidget *parent);
     [[nodiscard]] const char *unit() const { return m_unit; }
+    using QLineEdit::cursorRect; // where the box draws its caret, for assistive technology
     // Where the box draws its text, within its frame and its own margins.
     [[nodiscard]] QRect textArea() const;
 

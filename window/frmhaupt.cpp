@@ -334,11 +334,13 @@ void frmHaupt::CalculateLengths()
     m_work.Lengths = lengths.value();
     ShowMetric();
     const auto rows = calc::inRowOrder(m_work.Lengths);
+    QStringList said; // for a screen reader to say without the focus leaving the Calculate button
     for (std::size_t row = 0; row < rows.size(); ++row) {
         m_work.FeetInches = calc::toFeetInches(rows.at(row));
         ShowFeetInches(row);
+        said << describeRow(row);
     }
-    announceResults();
+    m_announcer->announce(said.join(QStringLiteral(". ")) + '.');
 }
 
 // Each metric text within its box, with the pixel the box keeps for its
@@ -374,34 +376,28 @@ void frmHaupt::ShowMetric()
 void frmHaupt::ShowFeetInches(std::size_t row)
 {
     const calc::FeetInches &converted = m_work.FeetInches;
-    QLabel *wholeFeet = Label4.at(row);
-    setLabelText(wholeFeet, shown(converted.WholeFeetText));
+    setLabelText(Label4.at(row), shown(converted.WholeFeetText));
     setLabelText(Label2.at(row + layout::firstInchesLabel), shown(converted.InchesText));
-
-    // A screen reader would spell out "( 21' "; give it the row's whole
-    // length in words instead, also where the row's box describes its value.
-    const bool oneFoot = std::trunc(converted.FeetRounded) == 1.0;
-    const bool oneInch = converted.InchesPart == 1.0;
-    const QString inWords =
-        accessibility::spoken(QStringLiteral("%1 %2 %3 %4")
-                                  .arg(shown(converted.WholeFeet),
-                                       oneFoot ? QStringLiteral("foot") : QStringLiteral("feet"),
-                                       shown(calc::DecimalText::write(converted.InchesPart)),
-                                       oneInch ? QStringLiteral("inch") : QStringLiteral("inches")));
-    wholeFeet->setAccessibleName(inWords);
-    Text1.at(row + 1)->setAccessibleDescription(inWords);
 }
 
-// The new lengths, for a screen reader to say without the focus leaving
-// the Calculate button: each box's name and what it describes of its value.
-void frmHaupt::announceResults()
+// The row's length in words, composed once: the box describes it, the
+// whole-feet label is named by its feet and inches (a screen reader would
+// spell out "( 21' "), and the announcement says it after the box's name.
+QString frmHaupt::describeRow(std::size_t row)
 {
-    QStringList rows;
-    for (std::size_t row = 1; row <= calc::rowCount; ++row) {
-        const QAccessibleInterface *box = QAccessible::queryAccessibleInterface(Text1.at(row));
-        rows << box->text(QAccessible::Name) + QStringLiteral(": ") + box->text(QAccessible::Description);
-    }
-    m_announcer->announce(rows.join(QStringLiteral(". ")) + '.');
+    const calc::FeetInches &converted = m_work.FeetInches;
+    const auto *box = static_cast<NumberBox *>(Text1.at(row + 1));
+    const bool oneFoot = std::trunc(converted.FeetRounded) == 1.0;
+    const bool oneInch = converted.InchesPart == 1.0;
+    const QString feetAndInches = QStringLiteral("%1 %2 %3")
+                                      .arg(shown(converted.WholeFeet),
+                                           oneFoot ? QStringLiteral("foot") : QStringLiteral("feet"),
+                                           accessibility::inUnit(shown(calc::DecimalText::write(converted.InchesPart)),
+                                                                 oneInch ? "inch" : "inches"));
+    const QString length = accessibility::inUnit(box->text(), box->unit()) + QStringLiteral(", ") + feetAndInches;
+    Label4.at(row)->setAccessibleName(feetAndInches);
+    Text1.at(row + 1)->setAccessibleDescription(length);
+    return box->accessibleName() + QStringLiteral(": ") + length;
 }
 
 void frmHaupt::reportFailure(const QString &message)

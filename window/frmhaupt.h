@@ -34,7 +34,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    friend class WindowTest; // reads the working values, and judges keys no box would show
+    friend class WindowTest; // reads the working values
 
     void Text1_KeyPress(int Index, int &KeyAscii) const;
     void Text1_GotFocus(int Index);
@@ -50,7 +50,7 @@ private:
     void ShowMetric();
     void ShowFeetInches(std::size_t row);
     [[nodiscard]] bool showsWhole(const calc::Lengths &lengths) const;
-    void announceResults();
+    QString describeRow(std::size_t row);
     void reportFailure(const QString &message);
 
     void letGoOfTheSize(Qt::WindowState state);
