@@ -6,8 +6,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <limits>
 #include <system_error>
 
 namespace calc::DecimalText {

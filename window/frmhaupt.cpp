@@ -8,7 +8,6 @@
 #include "window/keycode.h"
 #include "window/layout.h"
 
-#include <QAccessible>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFont>
