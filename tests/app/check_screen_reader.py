@@ -105,10 +105,11 @@ try:
     calls = [content.setSelection(0, 1, 3), content.setSelection(1, 0, 1), content.removeSelection(1),
              content.getSelection(0), content.removeSelection(0), content.addSelection(2, 4), content.getNSelections(),
              content.getSelection(0), content.setCaretOffset(1), content.caretOffset, editable.insertText(0, '9,5 ', 4),
-             editable.deleteText(4, 6), content.getText(0, -1), tuple(content.getTextAtOffset(5, 1)), frequency.description]
-    check('selecting and editing the frequency box, each in turn, and a word in it', calls, [True, True, True, (1, 3),
-          True, True, 1, (2, 4), True, 1, True, True, '9,5 ,250', ('250', 5, 8), '9 point 5 0 point 2 5 0 megacycles, '
-          'Type center of frequency here'])
+             editable.deleteText(4, 6), content.getText(0, -1), frequency.description] + [tuple(ask(offset, 1)) for ask,
+             offset in ((content.getTextBeforeOffset, 0), (content.getTextAtOffset, 5), (content.getTextAfterOffset, 8))]
+    check('selecting and editing the frequency box, each in turn; words at its start, inside and end', calls, [True,
+          True, True, (1, 3), True, True, 1, (2, 4), True, 1, True, True, '9,5 ,250', '9 point 5 0 point 2 5 0 '
+          'megacycles, Type center of frequency here', ('', 0, 0), ('250', 5, 8), ('', 8, 8)])
 
     editable.setTextContents('7,1')
     named(window, pyatspi.ROLE_PUSH_BUTTON, 'Calculate').queryAction().doAction(0)
