@@ -5,8 +5,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QRegularExpression>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -243,15 +241,6 @@ NumberBox::NumberBox(const QString &text, const char *unit, QWidget *parent)
     : QLineEdit(text, parent)
     , m_unit(unit)
 {}
-
-// The boxes set no text margins; QLineEdit keeps 2 pixels of its own on
-// either side of the text.
-QRect NumberBox::textArea() const
-{
-    QStyleOptionFrame frame;
-    initStyleOption(&frame);
-    return style()->subElementRect(QStyle::SE_LineEditContents, &frame, this).adjusted(2, 0, -2, 0);
-}
 
 Announcer::Announcer(QWidget *parent)
     : QLabel(parent)

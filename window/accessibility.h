@@ -34,8 +34,6 @@ public:
     NumberBox(const QString &text, const char *unit, QWidget *parent);
     [[nodiscard]] const char *unit() const { return m_unit; }
     using QLineEdit::cursorRect; // where the box draws its caret, for assistive technology
-    // Where the box draws its text, within its frame and its own margins.
-    [[nodiscard]] QRect textArea() const;
 
 private:
     const char *m_unit;

@@ -17,7 +17,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStyle>
 #include <QWindow>
 
 #include <algorithm>
@@ -202,13 +201,17 @@ void frmHaupt::registerControl(QWidget *control, const layout::Control &row)
 
 // A label keeps its right edge from the layout and grows leftwards when its
 // text needs more room, so that "( 461' " is never cut off.
+QRect frmHaupt::placeFor(const QLabel *label, const QString &text) const
+{
+    const QRect design = m_designRects.value(label);
+    const int width = std::max(design.width(), label->fontMetrics().horizontalAdvance(text));
+    return {design.right() + 1 - width, design.top(), width, design.height()};
+}
+
 void frmHaupt::setLabelText(QLabel *label, const QString &text)
 {
     label->setText(text);
-    const QRect design = m_designRects.value(label);
-    const int needed = label->fontMetrics().horizontalAdvance(text);
-    const int width = std::max(design.width(), needed);
-    label->setGeometry(design.right() + 1 - width, design.top(), width, design.height());
+    label->setGeometry(placeFor(label, text));
 }
 
 bool frmHaupt::eventFilter(QObject *watched, QEvent *event)
@@ -324,42 +327,36 @@ void frmHaupt::CalculateLengths()
         reportFailure(failureMessage(lengths.failure()));
         return;
     }
+    std::array<calc::FeetInches, calc::rowCount> converted{};
+    std::ranges::transform(calc::inRowOrder(lengths.value()), converted.begin(), calc::toFeetInches);
     // Lengths too long to show whole are as much use as none: a slip of the
     // comma, since no band needs them.
-    if (!showsWhole(lengths.value())) {
+    if (!showsWhole(converted)) {
         reportFailure(failureMessage(calc::Failure::TooSmall));
         return;
     }
     m_work.Lengths = lengths.value();
     ShowMetric();
-    const auto rows = calc::inRowOrder(m_work.Lengths);
     QStringList said; // for a screen reader to say without the focus leaving the Calculate button
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        m_work.FeetInches = calc::toFeetInches(rows.at(row));
+    for (std::size_t row = 0; row < converted.size(); ++row) {
+        m_work.FeetInches = converted.at(row);
         ShowFeetInches(row);
         said << describeRow(row);
     }
     m_announcer->announce(said.join(QStringLiteral(". ")) + '.');
 }
 
-// Each metric text within its box, with the pixel the box keeps for its
-// caret (it scrolls a text that leaves none), and each whole-feet text, as
-// its label grows leftwards, clear of the unit drawn beside the box.
-bool frmHaupt::showsWhole(const calc::Lengths &lengths) const
+// Whether each row's whole feet, as their label grows leftwards, stay clear
+// of the unit drawn beside the box. The feet run out of room first: below
+// ten thousand feet the metres have at most seven characters, which the
+// boxes hold.
+bool frmHaupt::showsWhole(const std::array<calc::FeetInches, calc::rowCount> &converted) const
 {
-    const auto rows = calc::inRowOrder(lengths);
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        const auto *box = static_cast<const NumberBox *>(Text1.at(row + 1));
+    for (std::size_t row = 0; row < converted.size(); ++row) {
         const QLabel *unit = Label2.at(row + 1);
-        const QLabel *feet = Label4.at(row);
-        const QSize unitText(unit->fontMetrics().horizontalAdvance(unit->text()), unit->height());
-        const int unitRight =
-            QStyle::alignedRect(layoutDirection(), unit->alignment(), unitText, unit->geometry()).right();
-        const int feetLeft =
-            m_designRects.value(feet).right() + 1
-            - feet->fontMetrics().horizontalAdvance(shown(calc::toFeetInches(rows.at(row)).WholeFeetText));
-        if (box->fontMetrics().horizontalAdvance(shown(calc::metricText(rows.at(row)))) >= box->textArea().width()
-            || feetLeft <= unitRight)
+        const QRect unitText =
+            unit->fontMetrics().boundingRect(unit->geometry(), static_cast<int>(unit->alignment()), unit->text());
+        if (placeFor(Label4.at(row), shown(converted.at(row).WholeFeetText)).left() <= unitText.right())
             return false;
     }
     return true;
@@ -385,7 +382,7 @@ void frmHaupt::ShowFeetInches(std::size_t row)
 QString frmHaupt::describeRow(std::size_t row)
 {
     const calc::FeetInches &converted = m_work.FeetInches;
-    const auto *box = static_cast<NumberBox *>(Text1.at(row + 1));
+    auto *box = static_cast<NumberBox *>(Text1.at(row + 1));
     const bool oneFoot = std::trunc(converted.FeetRounded) == 1.0;
     const bool oneInch = converted.InchesPart == 1.0;
     const QString feetAndInches = QStringLiteral("%1 %2 %3")
@@ -395,7 +392,7 @@ QString frmHaupt::describeRow(std::size_t row)
                                                                  oneInch ? "inch" : "inches"));
     const QString length = accessibility::inUnit(box->text(), box->unit()) + QStringLiteral(", ") + feetAndInches;
     Label4.at(row)->setAccessibleName(feetAndInches);
-    Text1.at(row + 1)->setAccessibleDescription(length);
+    box->setAccessibleDescription(length);
     return box->accessibleName() + QStringLiteral(": ") + length;
 }
 

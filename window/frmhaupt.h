@@ -49,7 +49,7 @@ private:
     void CalculateLengths();
     void ShowMetric();
     void ShowFeetInches(std::size_t row);
-    [[nodiscard]] bool showsWhole(const calc::Lengths &lengths) const;
+    [[nodiscard]] bool showsWhole(const std::array<calc::FeetInches, calc::rowCount> &converted) const;
     QString describeRow(std::size_t row);
     void reportFailure(const QString &message);
 
@@ -59,6 +59,7 @@ private:
     void setLook(QWidget *control, const layout::Control &row);
     static void describeForScreenReaders(QWidget *control, const layout::Control &row);
     void registerControl(QWidget *control, const layout::Control &row);
+    [[nodiscard]] QRect placeFor(const QLabel *label, const QString &text) const;
     void setLabelText(QLabel *label, const QString &text);
 
     // What the last calculation left behind; each Calculate overwrites it.

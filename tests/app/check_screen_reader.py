@@ -63,7 +63,7 @@ def box(name, text, description, centred=False):
 # and the piece of the text it names.
 def pieces(when):
     for accessible in pyatspi.findAllDescendants(window, lambda a: a.getRole() == pyatspi.ROLE_TEXT):
-        content, text = accessible.queryText(), accessible.queryText().getText(0, -1)
+        text = (content := accessible.queryText()).getText(0, -1)
         asks = [(ask, kind) for ask in (content.getTextBeforeOffset, content.getTextAtOffset, content.getTextAfterOffset)
                 for kind in range(7)] + [(content.getStringAtOffset, granularity) for granularity in range(5)]
         wrong = [(ask.__name__, kind, offset, piece) for ask, kind in asks for offset in range(len(text) + 1)
@@ -76,8 +76,7 @@ def answer(ask, *args):  # or None for a refusal: Qt 6.4 knows no getStringAtOff
     try:
         return tuple(ask(*args))
     except Exception as error:  # noqa: B902 (pyatspi's own error)
-        if time.monotonic() - started > 2:
-            sys.exit(f'no answer to {ask.__name__}{args}: {error}')
+        return None if time.monotonic() - started < 2 else sys.exit(f'no answer to {ask.__name__}{args}: {error}')
 
 
 def heard_labels():
@@ -119,8 +118,7 @@ try:
                                                            note.queryComponent().getExtents(0)[2:]), (
         'Length over all: 19 point 8 3 metres, 65 feet 0 point 7 inches. Length of coaxial cable: 14 metres, 45 feet '
         '11 point 2 inches. Length of stub: 2 point 9 2 metres, 9 feet 6 point 8 inches.', True, [0, 0]))
-    coax, results = named(window, pyatspi.ROLE_TEXT, 'Length of coaxial cable'), ['Length over all', 'Length of '
-                                                                                  'coaxial cable', 'Length of stub']
+    coax = named(window, pyatspi.ROLE_TEXT, 'Length of coaxial cable')
     until(lambda: coax.queryComponent().grabFocus() and coax.getState().contains(pyatspi.STATE_FOCUSED), 'its focus')
     box('Length of coaxial cable', '14', '14 metres, 45 feet 11 point 2 inches')
     box('Length of stub', '2,92', '2 point 9 2 metres, 9 feet 6 point 8 inches')
@@ -132,8 +130,9 @@ try:
     named(window, pyatspi.ROLE_PUSH_BUTTON, 'Calculate').queryAction().doAction(0)
     alert = until(lambda: named(app, pyatspi.ROLE_ALERT, 'MorvaneCalc by QQ7NV'), 'warning')
     check('notification and the boxes\' values in words, gone with the results', [note.getState().contains(
-        pyatspi.STATE_SHOWING)] + [named(window, pyatspi.ROLE_TEXT, n).description for n in results],
-          [False] + [n + tip for n, tip in zip(results, ['', '', ' for tuning this antenna'])])
+        pyatspi.STATE_SHOWING)] + [named(window, pyatspi.ROLE_TEXT, n).description for n in ('Length over all', 'Length '
+        'of coaxial cable', 'Length of stub')], [False, 'Length over all', 'Length of coaxial cable', 'Length of stub '
+        'for tuning this antenna'])
     said = [a.name for a in pyatspi.findAllDescendants(alert, lambda a: a.getRole() == pyatspi.ROLE_LABEL and a.name)]
     check('warning: description and labels', [alert.description] + said, ['', 'The frequency is zero, and an antenna '
           'for zero megacycles has no length. Type a frequency above zero, for example 21 point 2 5 0.'])
