@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 QQ7NV
-#include "window/frmhaupt.h"
+#include "window/qt/frmhaupt.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -5,8 +5,8 @@
 //
 //   morvanecalc_bench [benchmark options]
 //   morvanecalc_bench --startup-child real|bare   (used by the start-up timing)
-#include "window/frmhaupt.h"
 #include "window/layout.h"
+#include "window/qt/frmhaupt.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -38,13 +38,10 @@ int startupChild(int argc, char *argv[], bool real)
         window = std::make_unique<frmHaupt>();
     } else {
         window = std::make_unique<QWidget>();
-        window->setFixedSize(layout::clientSize());
-        const layout::Control &frequencyBox =
-            *std::find_if(layout::controls.begin(), layout::controls.end(), [](const layout::Control &row) {
-                return row.array == layout::Array::Text1 && row.index == 0;
-            });
+        window->setFixedSize(toQRect(layout::clientRect()).size());
+        const layout::Control &frequencyBox = layout::row(layout::Array::Text1, 0);
         auto *box = new QLineEdit(QString::fromLatin1(frequencyBox.text), window.get());
-        box->setGeometry(layout::pixelRect(frequencyBox));
+        box->setGeometry(toQRect(layout::pixelRect(frequencyBox)));
     }
 
     class FirstPaint : public QObject {

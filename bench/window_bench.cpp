@@ -2,7 +2,7 @@
 // Copyright (C) 2026 QQ7NV
 // The Calculate command on a live window, from the click until all nine
 // result texts are set (the handler sets them before click() returns).
-#include "window/frmhaupt.h"
+#include "window/qt/frmhaupt.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -2,6 +2,9 @@
 // Copyright (C) 2026 QQ7NV
 #include "window/layout.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace layout {
 
 namespace {
@@ -9,73 +12,77 @@ namespace {
 constexpr Font boxFont{"MS Sans Serif", 8.25, true};
 constexpr Font addressFont{"Verdana", 9.0, false};
 
-constexpr QRgb frequencyGreen = qRgb(192, 255, 192);
-constexpr QRgb resultYellow = qRgb(255, 255, 128);
+constexpr Rgb frequencyGreen{192, 255, 192};
+constexpr Rgb resultYellow{255, 255, 128};
 
-constexpr Qt::Alignment leftAligned = Qt::AlignLeft;
-constexpr Qt::Alignment centred = Qt::AlignHCenter;
-constexpr Qt::Alignment rightAligned = Qt::AlignRight;
+constexpr int twipsPerInch = 1440;
 
-constexpr int twipsPerPixel = 15;
-
-int toPixels(int twips)
+int toPixels(int twips, int dotsPerInch)
 {
-    return qRound(twips / double(twipsPerPixel));
+    return static_cast<int>(std::lround(static_cast<double>(twips) * dotsPerInch / twipsPerInch));
 }
 
 } // namespace
 
 using enum Kind;
 using enum Array;
+using enum Alignment;
 
 // clang-format off
 const std::array<Control, 21> controls{{
-    {Label, Label1, 0, 195, 285, 795, 195, "Frequency", leftAligned},
-    {Label, Label1, 1, 195, 645, 795, 195, "Length", leftAligned},
-    {Label, Label1, 2, 195, 1005, 795, 195, "Lcoax", leftAligned},
-    {TextBox, Text1, 0, 1100, 240, 800, 285, "21,250", centred, "Frequency", boxFont, frequencyGreen,
+    {Label, Label1, 0, 195, 285, 795, 195, "Frequency", Left},
+    {Label, Label1, 1, 195, 645, 795, 195, "Length", Left},
+    {Label, Label1, 2, 195, 1005, 795, 195, "Lcoax", Left},
+    {TextBox, Text1, 0, 1100, 240, 800, 285, "21,250", Centre, "Frequency", boxFont, frequencyGreen,
      "Type center of frequency here", false, "megacycles"},
-    {Label, Label1, 3, 195, 1365, 795, 195, "Lstub", leftAligned},
-    {Label, Label2, 0, 2040, 285, 405, 195, "Mc", centred, "megacycles"},
-    {Label, Label2, 1, 2040, 645, 405, 195, "m", centred, "metres"},
-    {Label, Label2, 2, 2040, 1005, 405, 195, "m", centred, "metres"},
-    {Label, Label2, 3, 2040, 1365, 405, 195, "m", centred, "metres"},
-    {TextBox, Text1, 1, 1100, 600, 800, 285, " ", rightAligned, "Length over all", boxFont, resultYellow,
+    {Label, Label1, 3, 195, 1365, 795, 195, "Lstub", Left},
+    {Label, Label2, 0, 2040, 285, 405, 195, "Mc", Centre, "megacycles"},
+    {Label, Label2, 1, 2040, 645, 405, 195, "m", Centre, "metres"},
+    {Label, Label2, 2, 2040, 1005, 405, 195, "m", Centre, "metres"},
+    {Label, Label2, 3, 2040, 1365, 405, 195, "m", Centre, "metres"},
+    {TextBox, Text1, 1, 1100, 600, 800, 285, " ", Right, "Length over all", boxFont, resultYellow,
      "Length over all", true, "metres"},
-    {TextBox, Text1, 2, 1100, 960, 800, 285, " ", rightAligned, "Length of coaxial cable", boxFont, resultYellow,
+    {TextBox, Text1, 2, 1100, 960, 800, 285, " ", Right, "Length of coaxial cable", boxFont, resultYellow,
      "Length of coaxial cable", true, "metres"},
-    {TextBox, Text1, 3, 1100, 1320, 800, 285, " ", rightAligned, "Length of stub", boxFont, resultYellow,
+    {TextBox, Text1, 3, 1100, 1320, 800, 285, " ", Right, "Length of stub", boxFont, resultYellow,
      "Length of stub for tuning this antenna", true, "metres"},
-    {Button, cmdCalc, 0, 840, 1800, 1000, 375, "Calculate", centred},
-    {Button, cmdQuit, 0, 1920, 1800, 1000, 375, "Quit", centred, nullptr, defaultFont, std::nullopt,
+    {Button, cmdCalc, 0, 840, 1800, 1000, 375, "Calculate", Centre},
+    {Button, cmdQuit, 0, 1920, 1800, 1000, 375, "Quit", Centre, nullptr, defaultFont, std::nullopt,
      "Quit this program"},
-    {Label, Label3, 0, 0, 2400, 3735, 255, "www.qq7nv.example", centred, nullptr, addressFont},
-    {Label, Label4, 0, 2520, 645, 400, 255, "( 00'", rightAligned},
-    {Label, Label4, 1, 2520, 1005, 400, 255, "( 00'", rightAligned},
-    {Label, Label4, 2, 2520, 1365, 400, 255, "( 00'", rightAligned},
-    {Label, Label2, 7, 3000, 645, 495, 195, "00,0'' )", rightAligned},
-    {Label, Label2, 8, 3000, 1005, 495, 195, "00,0'' )", rightAligned},
-    {Label, Label2, 9, 3000, 1365, 495, 195, "00,0'' )", rightAligned},
+    {Label, Label3, 0, 0, 2400, 3735, 255, "www.qq7nv.example", Centre, nullptr, addressFont},
+    {Label, Label4, 0, 2520, 645, 400, 255, "( 00'", Right},
+    {Label, Label4, 1, 2520, 1005, 400, 255, "( 00'", Right},
+    {Label, Label4, 2, 2520, 1365, 400, 255, "( 00'", Right},
+    {Label, Label2, 7, 3000, 645, 495, 195, "00,0'' )", Right},
+    {Label, Label2, 8, 3000, 1005, 495, 195, "00,0'' )", Right},
+    {Label, Label2, 9, 3000, 1365, 495, 195, "00,0'' )", Right},
 }};
 // clang-format on
 
-QString objectName(const Control &control)
+const Control &row(Array array, int index)
+{
+    return *std::ranges::find_if(controls, [&](const Control &c) { return c.array == array && c.index == index; });
+}
+
+std::string objectName(const Control &control)
 {
     constexpr std::array names{"Text1", "Label1", "Label2", "Label3", "Label4", "cmdCalc", "cmdQuit"};
-    const QString name = QString::fromLatin1(names.at(static_cast<std::size_t>(control.array)));
+    const std::string name = names.at(static_cast<std::size_t>(control.array));
     const bool single = control.array == Label3 || control.array == cmdCalc || control.array == cmdQuit;
-    return single ? name : QStringLiteral("%1(%2)").arg(name).arg(control.index);
+    return single ? name : name + '(' + std::to_string(control.index) + ')';
 }
 
-QRect pixelRect(const Control &control)
+Rect pixelRect(const Control &control, int dotsPerInch)
 {
-    return {QPoint(toPixels(control.left), toPixels(control.top)),
-            QPoint(toPixels(control.left + control.width) - 1, toPixels(control.top + control.height) - 1)};
+    return {toPixels(control.left, dotsPerInch),
+            toPixels(control.top, dotsPerInch),
+            toPixels(control.left + control.width, dotsPerInch),
+            toPixels(control.top + control.height, dotsPerInch)};
 }
 
-QSize clientSize()
+Rect clientRect(int dotsPerInch)
 {
-    return {toPixels(clientWidth), toPixels(clientHeight)};
+    return {0, 0, toPixels(clientWidth, dotsPerInch), toPixels(clientHeight, dotsPerInch)};
 }
 
 } // namespace layout

@@ -2,18 +2,14 @@
 // Copyright (C) 2026 QQ7NV
 #pragma once
 
-#include <QRect>
-#include <QRgb>
-#include <QString>
-#include <Qt>
-
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 // The main window as data: one row per control, places and sizes in twips
-// (1/1440 inch), as the window was first drawn. frmHaupt builds every control
-// from this table in one loop.
+// (1/1440 inch), as the window was first drawn. Each toolkit's frmHaupt
+// builds every control from this table in one loop.
 namespace layout {
 
 enum class Kind : std::uint8_t { Label, TextBox, Button };
@@ -21,6 +17,10 @@ enum class Kind : std::uint8_t { Label, TextBox, Button };
 // The control arrays and single controls of the window; a row's index tells
 // the elements of an array apart.
 enum class Array : std::uint8_t { Text1, Label1, Label2, Label3, Label4, cmdCalc, cmdQuit };
+
+// Horizontal only: labels draw their text from the top, as the layout was
+// designed (rows of different heights share a baseline), boxes centre it.
+enum class Alignment : std::uint8_t { Left, Centre, Right };
 
 struct Font {
     const char *family;
@@ -30,20 +30,22 @@ struct Font {
 
 inline constexpr Font defaultFont{"MS Sans Serif", 8.25, false};
 
+struct Rgb {
+    std::uint8_t red, green, blue;
+};
+
 struct Control {
     Kind kind;
     Array array;
     int index;
     int left, top, width, height; // twips
     const char *text;
-    // Horizontal only: labels draw their text from the top, as the layout was
-    // designed (rows of different heights share a baseline), boxes centre it.
-    Qt::Alignment alignment;
+    Alignment alignment;
     // What a screen reader calls it where its text says it otherwise: a box's
     // caption is a separate label, and a unit's abbreviation is misread.
     const char *accessibleName{};
     Font font = defaultFont;
-    std::optional<QRgb> background{};
+    std::optional<Rgb> background{};
     const char *toolTip{}; // also what a screen reader gives as the description
     bool readOnly{};
     const char *unit{}; // of a box's value, in words
@@ -55,9 +57,9 @@ inline constexpr int clientHeight = 2745;
 
 // What is drawn on a box's fixed background stays dark, whatever the
 // desktop's colour scheme: black text and caret, white on navy when selected.
-inline constexpr QRgb boxText = qRgb(0, 0, 0);
-inline constexpr QRgb boxSelection = qRgb(0, 0, 128);
-inline constexpr QRgb boxSelectedText = qRgb(255, 255, 255);
+inline constexpr Rgb boxText{0, 0, 0};
+inline constexpr Rgb boxSelection{0, 0, 128};
+inline constexpr Rgb boxSelectedText{255, 255, 255};
 
 // Label2's elements from 7 on hold the inches of the result rows; the
 // array has no elements 4 to 6.
@@ -67,12 +69,25 @@ inline constexpr int firstInchesLabel = 7;
 // their rows.
 extern const std::array<Control, 21> controls;
 
-// "Text1(0)" for an element of a control array, "cmdCalc" for a single control.
-[[nodiscard]] QString objectName(const Control &control);
+// The table's row of an element of a control array, or of a single control (index 0).
+[[nodiscard]] const Control &row(Array array, int index = 0);
 
-// Pixels at 15 twips to the pixel. Edges are converted rather than sizes, so
-// that controls whose edges meet in twips still meet in pixels.
-[[nodiscard]] QRect pixelRect(const Control &control);
-[[nodiscard]] QSize clientSize();
+// "Text1(0)" for an element of a control array, "cmdCalc" for a single control.
+[[nodiscard]] std::string objectName(const Control &control);
+
+// At 96 dots an inch a pixel is 15 twips; at 144, 10.
+inline constexpr int designDotsPerInch = 96;
+
+// In pixels; right and bottom are the first pixels outside.
+struct Rect {
+    int left, top, right, bottom;
+    [[nodiscard]] int width() const { return right - left; }
+    [[nodiscard]] int height() const { return bottom - top; }
+};
+
+// Edges are converted rather than sizes, so that controls whose edges meet
+// in twips still meet in pixels.
+[[nodiscard]] Rect pixelRect(const Control &control, int dotsPerInch = designDotsPerInch);
+[[nodiscard]] Rect clientRect(int dotsPerInch = designDotsPerInch);
 
 } // namespace layout

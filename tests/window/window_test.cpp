@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 QQ7NV
 #include "calc/decimal_text.h"
-#include "window/frmhaupt.h"
+#include "window/qt/frmhaupt.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -177,7 +177,7 @@ private slots:
             shown << described(control(qPrintable(expected.section(' ', 0, 0))));
         QCOMPARE(shown, controls);
         if (!frequencies.isEmpty()) // the conversions share one set of working values, the stub row's last
-            QCOMPARE(QString::fromStdString(m_window->m_work.FeetInches.InchesText),
+            QCOMPARE(QString::fromStdString(m_window->workingValues().FeetInches.InchesText),
                      control<QLabel>("Label2(9)")->text());
         if (!warning.isEmpty()) {
             QCOMPARE(std::exchange(m_warnings, {}), QStringList{warning});

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 QQ7NV
-#include "window/frmhaupt.h"
+#include "window/qt/frmhaupt.h"
 
-#include "calc/decimal_text.h"
-#include "calc/key_filter.h"
-#include "window/accessibility.h"
-#include "window/keycode.h"
 #include "window/layout.h"
+#include "window/qt/accessibility.h"
+#include "window/qt/keycode.h"
+#include "window/words.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -53,20 +52,15 @@ QString shown(const std::string &text)
     return QString::fromStdString(text);
 }
 
-// Each says what the user has to change; in the order of calc::Failure.
-QString failureMessage(calc::Failure failure)
+QColor toQColor(layout::Rgb rgb)
 {
-    constexpr std::array messages{
-        "The frequency is not a number. Type the centre frequency of the band in Mc, with digits and at most "
-        "one comma, for example 21,250.",
-        "The frequency is zero, and an antenna for zero Mc has no length. Type a frequency above zero, for "
-        "example 21,250.",
-        "The frequency is too large to calculate with. Type the centre frequency of the band in Mc, for example "
-        "21,250.",
-        "The frequency is too small: the antenna would be longer than any length this program can show. Type a "
-        "larger frequency, for example 21,250.",
-    };
-    return QString::fromLatin1(messages.at(static_cast<std::size_t>(failure)));
+    return QColor::fromRgb(rgb.red, rgb.green, rgb.blue);
+}
+
+Qt::Alignment toQt(layout::Alignment alignment)
+{
+    constexpr std::array flags{Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+    return flags.at(static_cast<std::size_t>(alignment));
 }
 
 } // namespace
@@ -81,11 +75,11 @@ frmHaupt::frmHaupt(QWidget *parent)
     // A window of fixed size has nothing to maximize; no frame should offer it.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(layout::clientSize());
+    setFixedSize(toQRect(layout::clientRect()).size());
     buildControls();
     m_announcer = new Announcer(this);
 
-    connect(cmdCalc, &QPushButton::clicked, this, &frmHaupt::cmdCalc_Click);
+    connect(cmdCalc, &QPushButton::clicked, this, [this] { cmdCalc_Click(); });
     connect(cmdQuit, &QPushButton::clicked, this, &frmHaupt::cmdQuit_Click);
 }
 
@@ -110,9 +104,10 @@ void frmHaupt::letGoOfTheSize(Qt::WindowState state)
 void frmHaupt::resizeEvent(QResizeEvent *event)
 {
     const bool enlarged = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
-    if (enlarged && size() != layout::clientSize()) // once Qt has taken in the whole of the compositor's change
+    if (enlarged
+        && size() != toQRect(layout::clientRect()).size()) // once Qt has taken in the whole of the compositor's change
         QMetaObject::invokeMethod(this, &QWidget::showNormal, Qt::QueuedConnection);
-    else if (!enlarged && size() == layout::clientSize())
+    else if (!enlarged && size() == toQRect(layout::clientRect()).size())
         setMaximumSize(size());
     QWidget::resizeEvent(event);
 }
@@ -139,12 +134,12 @@ QWidget *frmHaupt::createControl(const layout::Control &row)
                                   || (row.array == layout::Array::Label2 && row.index >= layout::firstInchesLabel);
         QLabel *label = feetOrInches ? new SpokenLabel(this) : new QLabel(this);
         label->setTextFormat(Qt::PlainText);
-        label->setAlignment(row.alignment | Qt::AlignTop);
+        label->setAlignment(toQt(row.alignment) | Qt::AlignTop);
         return label;
     }
     case layout::Kind::TextBox: {
         auto *box = new NumberBox(text, row.unit, this);
-        box->setAlignment(row.alignment | Qt::AlignVCenter);
+        box->setAlignment(toQt(row.alignment) | Qt::AlignVCenter);
         box->setReadOnly(row.readOnly);
         // Composed and dead-key text would reach the box past the key
         // filter; the boxes take digits and a comma only.
@@ -159,20 +154,20 @@ QWidget *frmHaupt::createControl(const layout::Control &row)
 
 void frmHaupt::setLook(QWidget *control, const layout::Control &row)
 {
-    control->setObjectName(layout::objectName(row));
+    control->setObjectName(shown(layout::objectName(row)));
     control->setFont(toFont(row.font));
     if (auto *label = qobject_cast<QLabel *>(control)) {
-        m_designRects.insert(label, layout::pixelRect(row));
+        m_designRects.insert(label, toQRect(layout::pixelRect(row)));
         setLabelText(label, QString::fromLatin1(row.text)); // places it, as wide as its text needs
     } else {
-        control->setGeometry(layout::pixelRect(row));
+        control->setGeometry(toQRect(layout::pixelRect(row)));
     }
     if (row.background) {
         QPalette palette = control->palette();
-        palette.setColor(QPalette::Base, QColor::fromRgb(*row.background));
-        palette.setColor(QPalette::Text, QColor::fromRgb(layout::boxText));
-        palette.setColor(QPalette::Highlight, QColor::fromRgb(layout::boxSelection));
-        palette.setColor(QPalette::HighlightedText, QColor::fromRgb(layout::boxSelectedText));
+        palette.setColor(QPalette::Base, toQColor(*row.background));
+        palette.setColor(QPalette::Text, toQColor(layout::boxText));
+        palette.setColor(QPalette::Highlight, toQColor(layout::boxSelection));
+        palette.setColor(QPalette::HighlightedText, toQColor(layout::boxSelectedText));
         control->setPalette(palette);
     }
 }
@@ -200,18 +195,13 @@ void frmHaupt::registerControl(QWidget *control, const layout::Control &row)
 }
 
 // A label keeps its right edge from the layout and grows leftwards when its
-// text needs more room, so that "( 461' " is never cut off.
-QRect frmHaupt::placeFor(const QLabel *label, const QString &text) const
+// text needs more room, so that "( 4619' " is never cut off.
+void frmHaupt::setLabelText(QLabel *label, const QString &text)
 {
     const QRect design = m_designRects.value(label);
     const int width = std::max(design.width(), label->fontMetrics().horizontalAdvance(text));
-    return {design.right() + 1 - width, design.top(), width, design.height()};
-}
-
-void frmHaupt::setLabelText(QLabel *label, const QString &text)
-{
     label->setText(text);
-    label->setGeometry(placeFor(label, text));
+    label->setGeometry(design.right() + 1 - width, design.top(), width, design.height());
 }
 
 bool frmHaupt::eventFilter(QObject *watched, QEvent *event)
@@ -267,144 +257,87 @@ bool frmHaupt::filterTyping(int index, QKeyEvent *event)
     return true;
 }
 
-// Every box is judged against the frequency box, the only one that takes
-// typing, so a comma typed into a result box is refused when the frequency
-// already has one; the result boxes are read-only in any case.
-void frmHaupt::Text1_KeyPress([[maybe_unused]] int Index, int &KeyAscii) const
-{
-    FilterKey(Text1[0], KeyAscii, false, QStringLiteral(","));
-}
-
-void frmHaupt::FilterKey(const QLineEdit *oText, int &KeyAscii, bool AllowNegative, const QString &DecimalSeparator)
-{
-    const int caret = oText->hasSelectedText() ? oText->selectionStart() : oText->cursorPosition();
-    KeyAscii = calc::filterKey(KeyAscii,
-                               oText->text().toStdU32String(),
-                               static_cast<std::size_t>(caret),
-                               AllowNegative,
-                               DecimalSeparator.toStdU32String());
-}
-
-// Selects the whole text, so that what is typed next replaces it.
-void frmHaupt::Text1_GotFocus(int Index)
-{
-    QLineEdit *box = Text1.at(static_cast<std::size_t>(Index));
-    box->setSelection(0, static_cast<int>(box->text().size()));
-}
-
-void frmHaupt::cmdCalc_Click()
-{
-    ReadFrequency();
-    ClearResults();
-    CalculateLengths();
-}
-
 void frmHaupt::cmdQuit_Click()
 {
     QCoreApplication::quit();
 }
 
-void frmHaupt::ReadFrequency()
+std::u32string frmHaupt::text(int Index) const
 {
-    m_work.FrequencyText = Text1[0]->text().toStdString();
+    return Text1.at(static_cast<std::size_t>(Index))->text().toStdU32String();
 }
 
-// The last announcement goes with the results it read, so that a screen
-// reader finds no stale lengths and hears the next ones as new.
-void frmHaupt::ClearResults()
+std::size_t frmHaupt::selectionStart(int Index) const
 {
-    m_announcer->withdraw();
-    for (std::size_t row = 0; row < calc::rowCount; ++row) {
-        Text1.at(row + 1)->setText(QString());
-        Text1.at(row + 1)->setAccessibleDescription(QString());
+    const QLineEdit *box = Text1.at(static_cast<std::size_t>(Index));
+    const QString before = box->text().left(box->hasSelectedText() ? box->selectionStart() : box->cursorPosition());
+    return before.toStdU32String().size();
+}
+
+void frmHaupt::select(int Index, std::size_t start, std::size_t length)
+{
+    QLineEdit *box = Text1.at(static_cast<std::size_t>(Index));
+    const std::u32string all = box->text().toStdU32String();
+    const auto utf16 = [&](std::size_t characters) {
+        return static_cast<int>(QString::fromStdU32String(all.substr(0, characters)).size());
+    };
+    box->setSelection(utf16(start), utf16(start + length) - utf16(start));
+}
+
+QWidget *frmHaupt::element(layout::Array array, int index) const
+{
+    const auto i = static_cast<std::size_t>(index);
+    switch (array) {
+    case layout::Array::Text1: return Text1.at(i);
+    case layout::Array::Label2: return Label2.at(i);
+    case layout::Array::Label4: return Label4.at(i);
+    default: return nullptr; // no command writes to the others
     }
 }
 
-void frmHaupt::CalculateLengths()
+void frmHaupt::setText(layout::Array array, int index, const std::string &text)
 {
-    const auto lengths = calc::calculateLengths(m_work.FrequencyText);
-    if (!lengths) {
-        reportFailure(failureMessage(lengths.failure()));
-        return;
-    }
-    std::array<calc::FeetInches, calc::rowCount> converted{};
-    std::ranges::transform(calc::inRowOrder(lengths.value()), converted.begin(), calc::toFeetInches);
-    // Lengths too long to show whole are as much use as none: a slip of the
-    // comma, since no band needs them.
-    if (!showsWhole(converted)) {
-        reportFailure(failureMessage(calc::Failure::TooSmall));
-        return;
-    }
-    m_work.Lengths = lengths.value();
-    ShowMetric();
-    QStringList said; // for a screen reader to say without the focus leaving the Calculate button
-    for (std::size_t row = 0; row < converted.size(); ++row) {
-        m_work.FeetInches = converted.at(row);
-        ShowFeetInches(row);
-        said << describeRow(row);
-    }
-    m_announcer->announce(said.join(QStringLiteral(". ")) + '.');
+    QWidget *control = element(array, index);
+    if (auto *box = qobject_cast<QLineEdit *>(control))
+        box->setText(shown(text));
+    else
+        setLabelText(static_cast<QLabel *>(control), shown(text));
 }
 
-// Whether each row's whole feet, as their label grows leftwards, stay clear
-// of the unit drawn beside the box. The feet run out of room first: below
-// ten thousand feet the metres have at most seven characters, which the
-// boxes hold.
-bool frmHaupt::showsWhole(const std::array<calc::FeetInches, calc::rowCount> &converted) const
+void frmHaupt::setWords(layout::Array array, int index, const std::string &words)
 {
-    for (std::size_t row = 0; row < converted.size(); ++row) {
-        const QLabel *unit = Label2.at(row + 1);
-        const QRect unitText =
-            unit->fontMetrics().boundingRect(unit->geometry(), static_cast<int>(unit->alignment()), unit->text());
-        if (placeFor(Label4.at(row), shown(converted.at(row).WholeFeetText)).left() <= unitText.right())
-            return false;
-    }
-    return true;
+    QWidget *control = element(array, index);
+    if (array == layout::Array::Text1)
+        control->setAccessibleDescription(shown(words));
+    else
+        control->setAccessibleName(shown(words));
 }
 
-void frmHaupt::ShowMetric()
+void frmHaupt::announce(const std::string &words)
 {
-    const auto rows = calc::inRowOrder(m_work.Lengths);
-    for (std::size_t row = 0; row < rows.size(); ++row)
-        Text1.at(row + 1)->setText(shown(calc::metricText(rows.at(row))));
+    if (words.empty())
+        m_announcer->withdraw();
+    else
+        m_announcer->announce(shown(words));
 }
 
-void frmHaupt::ShowFeetInches(std::size_t row)
+void frmHaupt::warn(const std::string &message)
 {
-    const calc::FeetInches &converted = m_work.FeetInches;
-    setLabelText(Label4.at(row), shown(converted.WholeFeetText));
-    setLabelText(Label2.at(row + layout::firstInchesLabel), shown(converted.InchesText));
-}
-
-// The row's length in words, composed once: the box describes it, the
-// whole-feet label is named by its feet and inches (a screen reader would
-// spell out "( 21' "), and the announcement says it after the box's name.
-QString frmHaupt::describeRow(std::size_t row)
-{
-    const calc::FeetInches &converted = m_work.FeetInches;
-    auto *box = static_cast<NumberBox *>(Text1.at(row + 1));
-    const bool oneFoot = std::trunc(converted.FeetRounded) == 1.0;
-    const bool oneInch = converted.InchesPart == 1.0;
-    const QString feetAndInches = QStringLiteral("%1 %2 %3")
-                                      .arg(shown(converted.WholeFeet),
-                                           oneFoot ? QStringLiteral("foot") : QStringLiteral("feet"),
-                                           accessibility::inUnit(shown(calc::DecimalText::write(converted.InchesPart)),
-                                                                 oneInch ? "inch" : "inches"));
-    const QString length = accessibility::inUnit(box->text(), box->unit()) + QStringLiteral(", ") + feetAndInches;
-    Label4.at(row)->setAccessibleName(feetAndInches);
-    box->setAccessibleDescription(length);
-    return box->accessibleName() + QStringLiteral(": ") + length;
-}
-
-void frmHaupt::reportFailure(const QString &message)
-{
-    QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, windowTitle(), shown(message), QMessageBox::Ok, this);
     // A screen reader reads an alert's caption, then its text: the text in
     // words, once.
     if (auto *text = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
-        text->setAccessibleName(accessibility::spoken(message));
+        text->setAccessibleName(shown(words::spoken(message)));
     box.exec();
-    // Back to the frequency box, ready for the corrected frequency.
+}
+
+void frmHaupt::focusFrequencyBox()
+{
     activateWindow();
     Text1[0]->setFocus(); // its focus event selects the text
+}
+
+QRect toQRect(const layout::Rect &rect)
+{
+    return {rect.left, rect.top, rect.width(), rect.height()};
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "calc/antenna.h"
-#include "calc/feet_inches.h"
+#include "window/commands.h"
 #include "window/layout.h"
 
 #include <QHash>
@@ -20,9 +20,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The calculator's only window: the frequency box, the three result rows and
-// the Calculate and Quit buttons. It owns the values of the last calculation.
-class frmHaupt : public QWidget {
+// A place from the layout table, in Qt's device-independent pixels, which
+// are the table's pixels at 96 dots an inch; Qt scales them on its own.
+[[nodiscard]] QRect toQRect(const layout::Rect &rect);
+
+// The calculator's only window on Qt: the frequency box, the three result
+// rows and the Calculate and Quit buttons.
+class frmHaupt : public QWidget, public frmHauptCommands {
     Q_OBJECT
 
 public:
@@ -33,25 +37,18 @@ protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
+    [[nodiscard]] std::u32string text(int Index) const override;
+    [[nodiscard]] std::size_t selectionStart(int Index) const override;
+    void select(int Index, std::size_t start, std::size_t length) override;
+    void setText(layout::Array array, int index, const std::string &text) override;
+    void setWords(layout::Array array, int index, const std::string &words) override;
+    void announce(const std::string &words) override;
+    void warn(const std::string &message) override;
+    void focusFrequencyBox() override;
+
 private:
-    friend class WindowTest; // reads the working values
-
-    void Text1_KeyPress(int Index, int &KeyAscii) const;
-    void Text1_GotFocus(int Index);
-    static void FilterKey(const QLineEdit *oText, int &KeyAscii, bool AllowNegative, const QString &DecimalSeparator);
     bool filterTyping(int index, QKeyEvent *event);
-
-    void cmdCalc_Click();
     void cmdQuit_Click();
-
-    void ReadFrequency();
-    void ClearResults();
-    void CalculateLengths();
-    void ShowMetric();
-    void ShowFeetInches(std::size_t row);
-    [[nodiscard]] bool showsWhole(const std::array<calc::FeetInches, calc::rowCount> &converted) const;
-    QString describeRow(std::size_t row);
-    void reportFailure(const QString &message);
 
     void letGoOfTheSize(Qt::WindowState state);
     void buildControls();
@@ -59,23 +56,12 @@ private:
     void setLook(QWidget *control, const layout::Control &row);
     static void describeForScreenReaders(QWidget *control, const layout::Control &row);
     void registerControl(QWidget *control, const layout::Control &row);
-    [[nodiscard]] QRect placeFor(const QLabel *label, const QString &text) const;
+    [[nodiscard]] QWidget *element(layout::Array array, int index) const;
     void setLabelText(QLabel *label, const QString &text);
-
-    // What the last calculation left behind; each Calculate overwrites it.
-    // The feet-and-inches values are shared by the three rows, so after a
-    // calculation they hold those of the stub row.
-    struct WorkingValues {
-        std::string FrequencyText;
-        calc::Lengths Lengths;
-        calc::FeetInches FeetInches;
-    };
-    WorkingValues m_work;
 
     // The controls the handlers use, indexed like the window's control
     // arrays; the captions Label1 and the address Label3 are left out. Label2
-    // has no elements 4 to 6; they stay null. Result row r (0 overall, 1
-    // coax, 2 stub) is Text1(r + 1), Label4(r) and Label2(r + 7).
+    // has no elements 4 to 6; they stay null.
     std::array<QLineEdit *, 1 + calc::rowCount> Text1{};
     std::array<QLabel *, layout::firstInchesLabel + calc::rowCount> Label2{};
     std::array<QLabel *, calc::rowCount> Label4{};

@@ -5,19 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-// What the window hands to screen readers besides what it shows. The texts
-// on screen keep their decimal comma; an English voice reads "19,83" as
-// nineteen eighty-three, so every number the window composes for a screen
-// reader says "point" instead.
+// What the window hands to screen readers besides what it shows.
 namespace accessibility {
-
-// "19 point 8 3" for "19,83", "megacycles" for "Mc": the words an English
-// voice reads with their true value. The digits after the point are spoken
-// one by one, as decimals are read aloud ("21 point 2 5 0").
-[[nodiscard]] QString spoken(const QString &text);
-
-// "19 point 8 3 metres" for "19,83" in metres.
-[[nodiscard]] QString inUnit(const QString &number, const char *unit);
 
 // Gives the window's own controls below their interfaces to assistive
 // technology; needed once per program, and harmless to repeat.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 QQ7NV
-#include "window/keycode.h"
+#include "window/qt/keycode.h"
 
 #include <QKeyEvent>
 

@@ -1,38 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 QQ7NV
-#include "window/accessibility.h"
+#include "window/qt/accessibility.h"
+
+#include "window/words.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QRegularExpression>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <utility>
-
-QString accessibility::inUnit(const QString &number, const char *unit)
-{
-    return spoken(number) + ' ' + QLatin1String(unit);
-}
-
-QString accessibility::spoken(const QString &text)
-{
-    static const QRegularExpression decimal(QStringLiteral("(\\d*),(\\d+)"));
-    static const QRegularExpression megacycles(QStringLiteral("\\bMc\\b"));
-    QString said;
-    qsizetype done = 0;
-    for (const QRegularExpressionMatch &number : decimal.globalMatch(text)) {
-        QStringList digits;
-        for (const QChar digit : number.captured(2))
-            digits << digit;
-        const QString whole = number.captured(1);
-        said += text.mid(done, number.capturedStart() - done) + (whole.isEmpty() ? QStringLiteral("0") : whole)
-                + QStringLiteral(" point ") + digits.join(' ');
-        done = number.capturedEnd();
-    }
-    said += text.mid(done);
-    return said.replace(megacycles, QStringLiteral("megacycles"));
-}
 
 namespace {
 
@@ -106,7 +83,8 @@ public:
             return box()->text();
         if (kind != QAccessible::Description || value.isEmpty() || !box()->accessibleDescription().isEmpty())
             return QAccessibleWidget::text(kind);
-        return accessibility::inUnit(value, box()->unit()) + QStringLiteral(", ") + QAccessibleWidget::text(kind);
+        return QString::fromStdString(words::inUnit(value.toStdString(), box()->unit())) + QStringLiteral(", ")
+               + QAccessibleWidget::text(kind);
     }
 
     void selection(int selectionIndex, int *startOffset, int *endOffset) const override
