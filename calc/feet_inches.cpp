@@ -36,7 +36,8 @@ FeetInches toFeetInches(double metres)
     } else {
         result.CommaPos = findComma(feet);
         const auto afterComma = static_cast<std::size_t>(result.CommaPos);
-        result.FootFraction = afterComma < feet.size() ? DecimalText::read("," + feet.substr(afterComma)).value() : 0.0;
+        // ",74" of "21,74": the digits after the comma as a fraction.
+        result.FootFraction = afterComma < feet.size() ? DecimalText::read(feet.substr(afterComma - 1)).value() : 0.0;
     }
 
     result.InchesPart = roundDecimals((result.FootFraction * metresPerFoot) / metresPerInch, 1);

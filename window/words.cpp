@@ -46,6 +46,18 @@ std::string inUnit(std::string_view number, std::string_view unit)
     return spoken(number) + ' ' + std::string(unit);
 }
 
+std::string
+boxDescription(std::string_view text, std::string_view unit, std::string_view toolTip, std::string_view composed)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (!composed.empty())
+        return std::string(composed);
+    if (first == std::string_view::npos)
+        return std::string(toolTip);
+    const std::string_view value = text.substr(first, text.find_last_not_of(' ') + 1 - first);
+    return inUnit(value, unit) + ", " + std::string(toolTip);
+}
+
 const char *warning(calc::Failure failure)
 {
     // In the order of calc::Failure.

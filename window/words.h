@@ -21,6 +21,12 @@ namespace words {
 // "19 point 8 3 metres" for "19,83" in metres.
 [[nodiscard]] std::string inUnit(std::string_view number, std::string_view unit);
 
+// What a box says of itself besides its name and text: the length
+// composed for it, else its value in words before its tooltip ("21 point 2
+// 5 0 megacycles, Type center of frequency here"), or, blank, the tooltip.
+[[nodiscard]] std::string
+boxDescription(std::string_view text, std::string_view unit, std::string_view toolTip, std::string_view composed);
+
 // What the user has to change when a calculation fails.
 [[nodiscard]] const char *warning(calc::Failure failure);
 

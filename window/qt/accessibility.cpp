@@ -74,17 +74,16 @@ public:
         return state;
     }
 
-    // A result box describes the length the window composed for it; the
-    // frequency box says its value in words as typed, before its tooltip.
     [[nodiscard]] QString text(QAccessible::Text kind) const override
     {
-        const QString value = box()->text().trimmed();
         if (kind == QAccessible::Value)
             return box()->text();
-        if (kind != QAccessible::Description || value.isEmpty() || !box()->accessibleDescription().isEmpty())
+        if (kind != QAccessible::Description)
             return QAccessibleWidget::text(kind);
-        return QString::fromStdString(words::inUnit(value.toStdString(), box()->unit())) + QStringLiteral(", ")
-               + QAccessibleWidget::text(kind);
+        return QString::fromStdString(words::boxDescription(box()->text().toStdString(),
+                                                            box()->unit(),
+                                                            box()->toolTip().toStdString(),
+                                                            box()->accessibleDescription().toStdString()));
     }
 
     void selection(int selectionIndex, int *startOffset, int *endOffset) const override

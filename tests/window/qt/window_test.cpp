@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 QQ7NV
 #include "calc/decimal_text.h"
+#include "tests/window/rows.h"
 #include "window/qt/frmhaupt.h"
 
 #include <QtTest>
@@ -122,44 +123,27 @@ private slots:
         QCOMPARE(shot, QImage(QStringLiteral(MORVANE_REFERENCE_PICTURES) + name).convertToFormat(QImage::Format_RGB32));
     }
 
-    // The start-up texts, the worked examples, rows of one foot and one inch,
-    // three-digit feet, lengths that round to nothing, and each warning.
+    // The start-up texts, then the rows every window shows alike.
     void calculate_data()
     {
         QTest::addColumn<QStringList>("frequencies"); // each typed and calculated in turn
         QTest::addColumn<QStringList>("controls");
         QTest::addColumn<QString>("warning");
 
-        const QString caption = QStringLiteral("MorvaneCalc by QQ7NV: The frequency ");
         // clang-format off
-        const QStringList kept = results("|( 65' |0,7'' )|65 feet 0 point 7 inches||( 45' |11,2'' )|45 feet 11 point 2 "
-                                         "inches||( 9' |6,8'' )|9 feet 6 point 8 inches");
         QTest::newRow("start-up") << QStringList() << QStringList{"frmHaupt MorvaneCalc by QQ7NV",
             "Label1(0) Frequency", "Label1(1) Length", "Label1(2) Lcoax", "Label1(3) Lstub", "Text1(0) 21,250",
             "Label2(0) Mc [megacycles]", "Label2(1) m [metres]", "Label2(2) m [metres]", "Label2(3) m [metres]",
             "cmdCalc Calculate", "cmdQuit Quit", "Label3 www.qq7nv.example"} + results(" |( 00'|00,0'' )|| |( 00'|"
             "00,0'' )|| |( 00'|00,0'' )|") << "";
-        QTest::newRow("21,250") << QStringList{"21,250"} << results("6,63|( 21' |8,9'' )|21 feet 8 point 9 inches|4,68|"
-            "( 15' |4,2'' )|15 feet 4 point 2 inches|0,97|( 3' |2,4'' )|3 feet 2 point 4 inches") << "";
-        QTest::newRow("7,1") << QStringList{"7,1"} << results("19,83|( 65' |0,7'' )|65 feet 0 point 7 inches|14|( 45' |"
-            "11,2'' )|45 feet 11 point 2 inches|2,92|( 9' |6,8'' )|9 feet 6 point 8 inches") << "";
-        QTest::newRow("three-digit feet, one inch") << QStringList{"1,408"} << results("100|( 328' |1'' )|328 feet 1 "
-            "inch|70,6|( 231' |7,4'' )|231 feet 7 point 4 inches|14,7|( 48' |2,8'' )|48 feet 2 point 8 inches") << "";
-        QTest::newRow("one foot") << QStringList{"50"} << results("2,82|( 9' |2,9'' )|9 feet 2 point 9 inches|1,99|"
-            "( 6' |6,2'' )|6 feet 6 point 2 inches|0,41|( 1' |4,3'' )|1 foot 4 point 3 inches") << "";
-        QTest::newRow("rounds to zero") << QStringList{"100000"} << results("0|( 0' |0'' )|0 feet 0 inches|0|( 0' |"
-            "0'' )|0 feet 0 inches|0|( 0' |0'' )|0 feet 0 inches") << "";
-        QTest::newRow("not a number") << QStringList{"7,1", ""} << kept << caption + "is not a number. Type the "
-            "centre frequency of the band in Mc, with digits and at most one comma, for example 21,250.";
-        QTest::newRow("zero") << QStringList{"7,1", "0"} << kept << caption + "is zero, and an antenna for zero Mc "
-            "has no length. Type a frequency above zero, for example 21,250.";
-        QTest::newRow("too large") << QStringList{"7,1", QString(400, '9')} << kept << caption + "is too large to "
-            "calculate with. Type the centre frequency of the band in Mc, for example 21,250.";
-        // The metres still fit a double, the inches would not.
-        QTest::newRow("too small") << QStringList{"7,1", "0," + QString(304, '0') + "1408"} << kept << caption
-            + "is too small: the antenna would be longer than any length this program can show. Type a larger "
-            "frequency, for example 21,250.";
         // clang-format on
+        for (const CalculateRow &row : calculateRows) {
+            QStringList frequencies;
+            for (const std::string &frequency : row.frequencies)
+                frequencies << QString::fromStdString(frequency);
+            QTest::newRow(row.name) << frequencies << results(QString::fromUtf8(row.results))
+                                    << (row.warning ? QStringLiteral("MorvaneCalc by QQ7NV: ") + row.warning : "");
+        }
     }
 
     // After a warning the result boxes are empty, the feet and inches are
