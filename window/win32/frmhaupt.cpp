@@ -215,15 +215,19 @@ void frmHaupt::buildControls(HINSTANCE instance)
 void frmHaupt::layOut(UINT dotsPerInch)
 {
     m_dotsPerInch = dotsPerInch;
+    // Sized by the frame the window has, which the system may draw at
+    // another DPI than the one asked for.
     const layout::Rect client = layout::clientRect(static_cast<int>(dotsPerInch));
-    RECT frame{0, 0, client.right, client.bottom};
-    AdjustWindowRectExForDpi(&frame, windowStyle, FALSE, windowExStyle, dotsPerInch);
+    RECT outer{};
+    RECT inner{};
+    GetWindowRect(m_window, &outer);
+    GetClientRect(m_window, &inner);
     SetWindowPos(m_window,
                  nullptr,
                  0,
                  0,
-                 frame.right - frame.left,
-                 frame.bottom - frame.top,
+                 client.right + (outer.right - outer.left) - inner.right,
+                 client.bottom + (outer.bottom - outer.top) - inner.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     const std::array<HFONT, layout::controls.size()> before = m_fonts;

@@ -1,0 +1,514 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 QQ7NV
+#include "tests/window/rows.h"
+#include "window/win32/frmhaupt.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <oleacc.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using enum layout::Array;
+using Messages = std::vector<std::pair<UINT, WPARAM>>; // posted to the focus in turn
+
+std::string programFile; // MorvaneCalc.exe, from the command line
+
+// A control of the window by its name in the code.
+std::string nameOf(const frmHaupt &window, HWND control)
+{
+    for (const layout::Control &row : layout::controls)
+        if (window.control(row.array, row.index) == control)
+            return layout::objectName(row);
+    return "(none)";
+}
+
+std::string utf8(std::wstring_view text)
+{
+    std::string bytes(text.size() * 3, '\0');
+    bytes.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8,
+                                                              0,
+                                                              text.data(),
+                                                              static_cast<int>(text.size()),
+                                                              bytes.data(),
+                                                              static_cast<int>(bytes.size()),
+                                                              nullptr,
+                                                              nullptr)));
+    return bytes;
+}
+
+std::wstring wide(std::string_view text)
+{
+    return {text.begin(), text.end()}; // the tests' texts are ASCII
+}
+
+std::wstring windowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::string selectedText(HWND box)
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return utf8(windowText(box).substr(start, end - start));
+}
+
+Messages typed(std::wstring_view characters)
+{
+    Messages messages;
+    for (const wchar_t c : characters)
+        messages.emplace_back(WM_CHAR, c);
+    return messages;
+}
+
+// What a screen reader gets from the control's own object (oleacc).
+std::string heard(HWND control, bool description = false)
+{
+    constexpr IID accessibleId{0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    IAccessible *object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(
+            control, static_cast<DWORD>(OBJID_CLIENT), accessibleId, reinterpret_cast<void **>(&object))))
+        return "(no object)";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR words = nullptr;
+    const HRESULT result = description ? object->get_accDescription(self, &words) : object->get_accName(self, &words);
+    object->Release();
+    std::string text = SUCCEEDED(result) && words ? utf8(words) : "(none)";
+    SysFreeString(words);
+    return text;
+}
+
+void setClipboard(HWND owner, std::wstring_view text)
+{
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    auto *copy = static_cast<wchar_t *>(GlobalLock(memory));
+    copy[text.copy(copy, text.size())] = L'\0';
+    GlobalUnlock(memory);
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+std::string clipboard()
+{
+    OpenClipboard(nullptr);
+    const auto *text = static_cast<const wchar_t *>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
+    std::string copy = text ? utf8(text) : "";
+    GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
+    CloseClipboard();
+    return copy;
+}
+
+// Every message box is answered with OK as it comes up, and said here as
+// "caption: text": no test hangs on one, and one no test expected fails.
+std::vector<std::string> warnings;
+LRESULT CALLBACK answerBoxes(int code, WPARAM wParam, LPARAM lParam)
+{
+    std::array<wchar_t, 16> kind{};
+    const auto box = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && GetClassNameW(box, kind.data(), kind.size())
+        && std::wstring(kind.data()) == L"#32770") {
+        warnings.push_back(utf8(windowText(box)) + ": " + utf8(windowText(GetDlgItem(box, 0xFFFF))));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class Win32Window : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_hook = SetWindowsHookExW(WH_CBT, answerBoxes, nullptr, GetCurrentThreadId());
+        m_window = std::make_unique<frmHaupt>(GetModuleHandleW(nullptr));
+        ShowWindow(m_window->handle(), SW_SHOW);
+        pump();
+        setClipboard(m_window->handle(), L"99 -x");
+    }
+    void TearDown() override
+    {
+        m_window.reset();
+        pump();
+        UnhookWindowsHookEx(m_hook);
+        EXPECT_EQ(std::exchange(warnings, {}), std::vector<std::string>{});
+    }
+
+    [[nodiscard]] HWND control(layout::Array array, int index = 0) const { return m_window->control(array, index); }
+    [[nodiscard]] std::string text(layout::Array array, int index = 0) const
+    {
+        return utf8(windowText(control(array, index)));
+    }
+
+    // Hands queued messages to the window as the program's loop does; false
+    // once the program was told to end, with the exit code it was given.
+    bool pump(WPARAM *exitCode = nullptr)
+    {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                if (exitCode)
+                    *exitCode = message.wParam;
+                return false;
+            }
+            if (!m_window || !m_window->preTranslate(message)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+        }
+        return true;
+    }
+    void send(const Messages &messages, bool shift = false)
+    {
+        std::array<BYTE, 256> keys{};
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys.data());
+        for (const auto &[message, code] : messages) {
+            PostMessageW(GetFocus(), message, code, 1);
+            pump();
+        }
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys.data());
+    }
+    void click(HWND target)
+    {
+        PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+        PostMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+        pump();
+    }
+    void calculateAt(const std::string &frequency)
+    {
+        SetWindowTextW(control(Text1), wide(frequency).c_str());
+        click(control(cmdCalc));
+    }
+    // Each control as "name left,top,right,bottom" in the client area.
+    [[nodiscard]] std::string places() const
+    {
+        std::string all;
+        for (const layout::Control &row : layout::controls) {
+            RECT r{};
+            GetWindowRect(control(row.array, row.index), &r);
+            MapWindowPoints(nullptr, m_window->handle(), reinterpret_cast<POINT *>(&r), 2);
+            all += layout::objectName(row) + ':' + std::to_string(r.left) + ',' + std::to_string(r.top) + ','
+                   + std::to_string(r.right) + ',' + std::to_string(r.bottom) + ' ';
+        }
+        RECT client{};
+        GetClientRect(m_window->handle(), &client);
+        return all + std::to_string(client.right) + 'x' + std::to_string(client.bottom);
+    }
+
+    std::unique_ptr<frmHaupt> m_window;
+    HHOOK m_hook = nullptr;
+};
+
+// Texts, focus and selection, colours and tooltips as the window comes up.
+TEST_F(Win32Window, StartsAsDesigned)
+{
+    std::string texts = utf8(windowText(m_window->handle()));
+    for (const layout::Control &row : layout::controls)
+        texts += '|' + layout::objectName(row) + ' ' + text(row.array, row.index);
+    EXPECT_EQ(texts,
+              "MorvaneCalc by QQ7NV|Label1(0) Frequency|Label1(1) Length|Label1(2) Lcoax|Text1(0) 21,250|"
+              "Label1(3) Lstub|Label2(0) Mc|Label2(1) m|Label2(2) m|Label2(3) m|Text1(1)  |Text1(2)  |Text1(3)  |"
+              "cmdCalc Calculate|cmdQuit Quit|Label3 www.qq7nv.example|Label4(0) ( 00'|Label4(1) ( 00'|"
+              "Label4(2) ( 00'|Label2(7) 00,0'' )|Label2(8) 00,0'' )|Label2(9) 00,0'' )");
+    EXPECT_EQ(GetFocus(), control(Text1));
+    EXPECT_EQ(selectedText(control(Text1)), "21,250");
+
+    // The colours each box asks its window for, as it paints.
+    HDC dc = CreateCompatibleDC(nullptr);
+    std::string colours;
+    for (int box = 0; box < 4; ++box) {
+        const bool readOnly = GetWindowLongW(control(Text1, box), GWL_STYLE) & ES_READONLY;
+        const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(m_window->handle(),
+                                                                 readOnly ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
+                                                                 reinterpret_cast<WPARAM>(dc),
+                                                                 reinterpret_cast<LPARAM>(control(Text1, box))));
+        LOGBRUSH fill{};
+        GetObjectW(brush, sizeof fill, &fill);
+        for (const COLORREF c : {fill.lbColor, GetBkColor(dc), GetTextColor(dc)})
+            colours += std::to_string(GetRValue(c)) + ',' + std::to_string(GetGValue(c)) + ','
+                       + std::to_string(GetBValue(c)) + (readOnly ? " read-only " : " ");
+    }
+    DeleteDC(dc);
+    EXPECT_EQ(colours,
+              "192,255,192 192,255,192 0,0,0 255,255,128 read-only 255,255,128 read-only 0,0,0 read-only "
+              "255,255,128 read-only 255,255,128 read-only 0,0,0 read-only 255,255,128 read-only 255,255,128 "
+              "read-only 0,0,0 read-only ");
+
+    std::vector<HWND> threadWindows;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            reinterpret_cast<std::vector<HWND> *>(found)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&threadWindows));
+    std::string tips;
+    for (HWND window : threadWindows) {
+        std::array<wchar_t, 32> kind{};
+        GetClassNameW(window, kind.data(), kind.size());
+        std::array<wchar_t, 80> tip{};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.lpszText = tip.data();
+        for (int i = 0; std::wstring(kind.data()) == TOOLTIPS_CLASSW
+                        && SendMessageW(window, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool));
+             ++i)
+            tips += nameOf(*m_window, reinterpret_cast<HWND>(tool.uId)) + ' ' + utf8(tip.data()) + '|';
+    }
+    EXPECT_EQ(tips,
+              "Text1(0) Type center of frequency here|Text1(1) Length over all|Text1(2) Length of coaxial cable|"
+              "Text1(3) Length of stub for tuning this antenna|cmdQuit Quit this program|");
+}
+
+// Twips to pixels at 96 dots an inch (15 a pixel) and at 144 (10 a pixel),
+// the fonts with them, and back.
+TEST_F(Win32Window, LaysOutAtEachDpi)
+{
+    const std::string at96 =
+        "Label1(0):13,19,66,32 Label1(1):13,43,66,56 Label1(2):13,67,66,80 Text1(0):73,16,127,35 "
+        "Label1(3):13,91,66,104 "
+        "Label2(0):136,19,163,32 Label2(1):136,43,163,56 Label2(2):136,67,163,80 Label2(3):136,91,163,104 "
+        "Text1(1):73,40,127,59 Text1(2):73,64,127,83 Text1(3):73,88,127,107 cmdCalc:56,120,123,145 "
+        "cmdQuit:128,120,195,145 Label3:0,160,249,177 Label4(0):168,43,195,60 Label4(1):168,67,195,84 "
+        "Label4(2):168,91,195,108 Label2(7):200,43,233,56 Label2(8):200,67,233,80 Label2(9):200,91,233,104 249x183";
+    const std::string at144 =
+        "Label1(0):20,29,99,48 Label1(1):20,65,99,84 Label1(2):20,101,99,120 Text1(0):110,24,190,53 "
+        "Label1(3):20,137,99,156 Label2(0):204,29,245,48 Label2(1):204,65,245,84 Label2(2):204,101,245,120 "
+        "Label2(3):204,137,245,156 Text1(1):110,60,190,89 Text1(2):110,96,190,125 Text1(3):110,132,190,161 "
+        "cmdCalc:84,180,184,218 cmdQuit:192,180,292,218 Label3:0,240,374,266 Label4(0):252,65,292,90 "
+        "Label4(1):252,101,292,126 Label4(2):252,137,292,162 Label2(7):300,65,350,84 Label2(8):300,101,350,120 "
+        "Label2(9):300,137,350,156 374x275";
+    const auto fonts = [this] {
+        std::string all;
+        for (HWND c : {control(Label1), control(Text1), control(Label3)}) {
+            LOGFONTW font{};
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(c, WM_GETFONT, 0, 0)), sizeof font, &font);
+            all += utf8(font.lfFaceName) + ' ' + std::to_string(font.lfHeight)
+                   + (font.lfWeight >= FW_BOLD ? " bold|" : "|");
+        }
+        return all;
+    };
+    EXPECT_EQ(places(), at96);
+    EXPECT_EQ(fonts(), "Microsoft Sans Serif -11|Microsoft Sans Serif -11 bold|Verdana -12|");
+    for (const WORD dpi : {144, 96}) {
+        RECT suggested{10, 10, 400, 300};
+        SendMessageW(m_window->handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        EXPECT_EQ(places(), dpi == 144 ? at144 : at96);
+    }
+    RECT anywhere{};
+    SendMessageW(m_window->handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&anywhere));
+    EXPECT_EQ(fonts(), "Microsoft Sans Serif -17|Microsoft Sans Serif -17 bold|Verdana -18|");
+}
+
+// The rows every window shows alike, and what a screen reader hears of
+// each length; after a warning the frequency is selected for retyping.
+TEST_F(Win32Window, CalculatesEachRowAsEveryWindowDoes)
+{
+    for (const CalculateRow &row : calculateRows) {
+        SCOPED_TRACE(row.name);
+        for (const std::string &frequency : row.frequencies)
+            calculateAt(frequency);
+        std::string shown;
+        for (int r = 0; r < 3; ++r)
+            shown += std::string(r ? "|" : "") + text(Text1, r + 1) + '|' + text(Label4, r) + '|' + text(Label2, r + 7)
+                     + '|' + (text(Label4, r) == "( 00'" ? "" : heard(control(Label4, r)));
+        EXPECT_EQ(shown, row.results);
+        EXPECT_EQ(std::exchange(warnings, {}),
+                  row.warning ? std::vector<std::string>{std::string("MorvaneCalc by QQ7NV: ") + row.warning}
+                              : std::vector<std::string>{});
+        if (row.warning) {
+            EXPECT_EQ(GetFocus(), control(Text1));
+            EXPECT_EQ(selectedText(control(Text1)), row.frequencies.back());
+        }
+    }
+}
+
+struct KeysRow {
+    const char *name;
+    int box; // the Text1 element typed into, with all of its text selected
+    Messages keys;
+    const char *text; // it shows then
+};
+
+// The keys each box takes and refuses. Typing never calculates, and no key
+// reaches the clipboard.
+TEST_F(Win32Window, TakesOnlyWhatANumberHolds)
+{
+    const std::wstring others =
+        L" !\"#$%&'()*+-/:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~";
+    const auto key = [](WPARAM code) { return std::pair<UINT, WPARAM>{WM_KEYDOWN, code}; };
+    // clang-format off
+    const std::vector<KeysRow> rows{
+        {"digits", 0, typed(L"0123456789"), "0123456789"},
+        {"point types a comma", 0, typed(L"7.1"), "7,1"},
+        {"comma types a comma", 0, typed(L"\b,5"), ",5"},
+        {"second comma over the selection", 0, typed(L",."), "21,250"},
+        {"minus, letters, blanks, signs", 0, typed(others), "21,250"},
+        {"Backspace, Delete, Enter, Escape", 0, {key(VK_END), {WM_CHAR, '\b'}, key(VK_HOME), key(VK_DELETE),
+            key(VK_RETURN), {WM_CHAR, '\r'}, key(VK_ESCAPE)}, "1,25"},
+        {"Ctrl+C, Ctrl+X, Ctrl+V", 0, {{WM_CHAR, 3}, {WM_CHAR, 24}, key(VK_END), {WM_CHAR, 22}}, "21,250"},
+        {"Ctrl+A, Ctrl+Z", 0, {key(VK_END), {WM_CHAR, 1}, {WM_CHAR, '5'}, {WM_CHAR, 26}}, "21,2505"},
+        {"result box: digits, Ctrl+C, Ctrl+X", 1, {{WM_CHAR, '5'}, {WM_CHAR, 3}, {WM_CHAR, 24}}, " "},
+    };
+    // clang-format on
+    for (const KeysRow &row : rows) {
+        SCOPED_TRACE(row.name);
+        SetWindowTextW(control(Text1), L"21,250");
+        SetFocus(control(cmdCalc));
+        SetFocus(control(Text1, row.box)); // as Tab or a click gives it
+        send(row.keys);
+        EXPECT_EQ(text(Text1, row.box), row.text);
+        EXPECT_EQ(text(Text1, 3), " ");
+        EXPECT_EQ(clipboard(), "99 -x");
+    }
+}
+
+// Tab, Shift+Tab and a click each select the whole text of the box they
+// reach, and the click after that places the caret. A paste from the box's
+// menu reaches it unfiltered, where the caret was, and Calculate says what
+// is wrong with it, whatever its length.
+TEST_F(Win32Window, FocusSelectsAndPasteIsJudgedByCalculate)
+{
+    std::string visited;
+    const auto visit = [&](bool back = false) {
+        const std::string name = nameOf(*m_window, GetFocus());
+        visited += name + (name.starts_with("Text1") ? ' ' + selectedText(GetFocus()) : "") + '|';
+        send({{WM_KEYDOWN, VK_TAB}}, back);
+    };
+    visit();
+    calculateAt("21,250");
+    for (int step = 0; step < 8; ++step)
+        visit(step == 6);
+    EXPECT_EQ(visited,
+              "Text1(0) 21,250|cmdCalc|cmdQuit|Text1(0) 21,250|Text1(1) 6,63|Text1(2) 4,68|Text1(3) 0,97|"
+              "cmdCalc|Text1(3) 0,97|");
+
+    click(control(Text1, 2));
+    EXPECT_EQ(selectedText(control(Text1, 2)), "4,68");
+    click(control(Text1, 2));
+    EXPECT_EQ(selectedText(control(Text1, 2)), "");
+
+    // After the frequency, or over all of it.
+    for (const std::wstring &pasted : {std::wstring(L"99 -x"), std::wstring(100000, L'9')}) {
+        const bool over = pasted.size() > 10;
+        setClipboard(m_window->handle(), pasted);
+        SetFocus(control(Text1));
+        SendMessageW(control(Text1), EM_SETSEL, over ? 0 : 6, over ? -1 : 6);
+        PostMessageW(control(Text1), WM_CHAR, 'p', 0); // "&Paste", once the menu is up
+        SendMessageW(control(Text1), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control(Text1)), MAKELPARAM(-1, -1));
+        pump();
+        EXPECT_EQ(text(Text1).substr(0, 11), over ? "99999999999" : "21,25099 -x");
+        EXPECT_EQ(selectedText(control(Text1)), "");
+        click(control(cmdCalc));
+        ASSERT_EQ(warnings.size(), 1U);
+        EXPECT_NE(std::exchange(warnings, {}).front().find(over ? "too large" : "not a number"), std::string::npos);
+    }
+}
+
+// Each at once and without a question.
+TEST_F(Win32Window, QuitAndTheCloseBoxEndTheProgram)
+{
+    for (const bool closeBox : {false, true}) {
+        if (closeBox) {
+            PostMessageW(m_window->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        } else {
+            PostMessageW(control(cmdQuit), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+            PostMessageW(control(cmdQuit), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+        }
+        WPARAM exitCode = 1;
+        EXPECT_FALSE(pump(&exitCode));
+        EXPECT_EQ(exitCode, 0U);
+        EXPECT_FALSE(IsWindow(m_window->handle()));
+        m_window = std::make_unique<frmHaupt>(GetModuleHandleW(nullptr));
+    }
+}
+
+// Each box by the name it has on every system, a result box's length and a
+// row's feet and inches in words.
+TEST_F(Win32Window, ScreenReadersHearNamesAndLengths)
+{
+    calculateAt("21,250");
+    std::string said;
+    for (int box = 0; box < 4; ++box)
+        said += heard(control(Text1, box)) + ": " + heard(control(Text1, box), true) + '|';
+    said += heard(control(Label2)) + '|' + heard(control(Label4)) + '|' + heard(control(cmdQuit), true);
+    EXPECT_EQ(said,
+              "Frequency: 21 point 2 5 0 megacycles, Type center of frequency here|Length over all: 6 point 6 3 "
+              "metres, 21 feet 8 point 9 inches|Length of coaxial cable: 4 point 6 8 metres, 15 feet 4 point 2 "
+              "inches|Length of stub: 0 point 9 7 metres, 3 feet 2 point 4 inches|megacycles|21 feet 8 point 9 "
+              "inches|Quit this program");
+}
+
+// What Windows shows of the file itself: its version record, its icon in
+// each size, and its manifest.
+TEST(MorvaneCalcExe, CarriesItsVersionRecordIconAndManifest)
+{
+    const std::wstring file = wide(programFile);
+    std::string record(GetFileVersionInfoSizeW(file.c_str(), nullptr), '\0');
+    ASSERT_TRUE(GetFileVersionInfoW(file.c_str(), 0, static_cast<DWORD>(record.size()), record.data()));
+    VS_FIXEDFILEINFO *fixed = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void **>(&fixed), &size));
+    EXPECT_EQ(
+        std::vector<DWORD>(
+            {fixed->dwFileVersionMS, fixed->dwFileVersionLS, fixed->dwProductVersionMS, fixed->dwProductVersionLS}),
+        std::vector<DWORD>({0x10000, 0, 0x10000, 0}));
+    std::string strings;
+    for (const wchar_t *name : {L"FileVersion",
+                                L"ProductVersion",
+                                L"ProductName",
+                                L"FileDescription",
+                                L"CompanyName",
+                                L"LegalCopyright",
+                                L"OriginalFilename"}) {
+        wchar_t *value = nullptr;
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+        strings += VerQueryValueW(record.data(), path.c_str(), reinterpret_cast<void **>(&value), &size)
+                       ? utf8(value) + '|'
+                       : "(none)|";
+    }
+    EXPECT_EQ(strings,
+              "1.00|1.00|MorvaneCalc|Cut lengths of a coaxial-cable antenna for a band's centre frequency|"
+              "QQ7NV|Copyright (C) 2026 QQ7NV. GPL-3.0-or-later.|MorvaneCalc.exe|");
+
+    HMODULE program = LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    const auto resource = [program](LPCWSTR type) {
+        HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), type);
+        const auto *data = static_cast<const char *>(LockResource(LoadResource(program, found)));
+        return data ? std::string(data, SizeofResource(program, found)) : std::string();
+    };
+    const std::string icons = resource(MAKEINTRESOURCEW(14)); // RT_GROUP_ICON: a header of 6 bytes, entries of 14
+    std::string sizes;
+    for (std::size_t entry = 6; entry + 14 <= icons.size(); entry += 14)
+        sizes += std::to_string(icons[entry] ? static_cast<unsigned char>(icons[entry]) : 256) + ' ';
+    EXPECT_EQ(sizes, "16 32 48 256 ");
+    const std::string manifest = resource(MAKEINTRESOURCEW(24)); // RT_MANIFEST
+    for (const char *part :
+         {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"", "PerMonitorV2", "level=\"asInvoker\""})
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+    FreeLibrary(program);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // A crash ends the test at once, rather than in a debugger that waits.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    SetUnhandledExceptionFilter([](EXCEPTION_POINTERS *) -> LONG { return EXCEPTION_EXECUTE_HANDLER; });
+    testing::InitGoogleTest(&argc, argv);
+    programFile = argc > 1 ? argv[1] : "MorvaneCalc.exe";
+    return RUN_ALL_TESTS();
+}
