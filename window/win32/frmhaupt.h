@@ -32,14 +32,16 @@ public:
     [[nodiscard]] bool preTranslate(MSG &message) const;
 
 protected:
+    // What the boxes and labels hold.
+    void setText(layout::Array array, int index, const std::string &text) override;
     [[nodiscard]] std::u32string text(int Index) const override;
     [[nodiscard]] std::size_t selectionStart(int Index) const override;
     void select(int Index, std::size_t start, std::size_t length) override;
-    void setText(layout::Array array, int index, const std::string &text) override;
+    void focusFrequencyBox() override;
+    // What a screen reader, and the user, are told.
     void setWords(layout::Array array, int index, const std::string &words) override;
     void announce(const std::string &words) override;
     void warn(const std::string &message) override;
-    void focusFrequencyBox() override;
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

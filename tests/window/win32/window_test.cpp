@@ -56,10 +56,8 @@ std::wstring windowText(HWND window)
 
 std::string selectedText(HWND box)
 {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return utf8(windowText(box).substr(start, end - start));
+    const auto range = static_cast<DWORD>(SendMessageW(box, EM_GETSEL, 0, 0)); // the boxes hold less than 65536
+    return utf8(windowText(box).substr(LOWORD(range), HIWORD(range) - LOWORD(range)));
 }
 
 Messages typed(std::wstring_view characters)
@@ -78,9 +76,8 @@ std::string heard(HWND control, bool description = false)
     if (FAILED(AccessibleObjectFromWindow(
             control, static_cast<DWORD>(OBJID_CLIENT), accessibleId, reinterpret_cast<void **>(&object))))
         return "(no object)";
-    VARIANT self{};
+    VARIANT self{}; // CHILDID_SELF
     self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
     BSTR words = nullptr;
     const HRESULT result = description ? object->get_accDescription(self, &words) : object->get_accName(self, &words);
     object->Release();
@@ -246,27 +243,14 @@ TEST_F(Win32Window, StartsAsDesigned)
               "255,255,128 read-only 255,255,128 read-only 0,0,0 read-only 255,255,128 read-only 255,255,128 "
               "read-only 0,0,0 read-only ");
 
-    std::vector<HWND> threadWindows;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
-            reinterpret_cast<std::vector<HWND> *>(found)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&threadWindows));
+    HWND toolTips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); // the only one in its own wine prefix
+    std::array<wchar_t, 80> tip{};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.lpszText = tip.data();
     std::string tips;
-    for (HWND window : threadWindows) {
-        std::array<wchar_t, 32> kind{};
-        GetClassNameW(window, kind.data(), kind.size());
-        std::array<wchar_t, 80> tip{};
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.lpszText = tip.data();
-        for (int i = 0; std::wstring(kind.data()) == TOOLTIPS_CLASSW
-                        && SendMessageW(window, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool));
-             ++i)
-            tips += nameOf(*m_window, reinterpret_cast<HWND>(tool.uId)) + ' ' + utf8(tip.data()) + '|';
-    }
+    for (int i = 0; SendMessageW(toolTips, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool)); ++i)
+        tips += nameOf(*m_window, reinterpret_cast<HWND>(tool.uId)) + ' ' + utf8(tip.data()) + '|';
     EXPECT_EQ(tips,
               "Text1(0) Type center of frequency here|Text1(1) Length over all|Text1(2) Length of coaxial cable|"
               "Text1(3) Length of stub for tuning this antenna|cmdQuit Quit this program|");
