@@ -116,6 +116,15 @@ COLORREF colour(layout::Rgb rgb)
     return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
+// Each font once, however many rows share it.
+void deleteFonts(const std::array<HFONT, layout::controls.size()> &fonts)
+{
+    for (std::size_t row = 0; row < fonts.size(); ++row)
+        if (fonts.at(row)
+            && std::ranges::find(fonts, fonts.at(row)) == fonts.begin() + static_cast<std::ptrdiff_t>(row))
+            DeleteObject(fonts.at(row));
+}
+
 } // namespace
 
 frmHaupt::frmHaupt(HINSTANCE instance)
@@ -129,7 +138,13 @@ frmHaupt::frmHaupt(HINSTANCE instance)
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(iconResource));
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance,
+                                                        MAKEINTRESOURCEW(iconResource),
+                                                        IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON),
+                                                        0));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = className;
     RegisterClassExW(&windowClass); // fails harmlessly for a second window of the process
@@ -154,10 +169,7 @@ frmHaupt::~frmHaupt()
 {
     if (IsWindow(m_window))
         DestroyWindow(m_window);
-    for (std::size_t row = 0; row < m_fonts.size(); ++row)
-        if (std::find(m_fonts.begin(), m_fonts.begin() + static_cast<std::ptrdiff_t>(row), m_fonts.at(row))
-            == m_fonts.begin() + static_cast<std::ptrdiff_t>(row))
-            DeleteObject(m_fonts.at(row));
+    deleteFonts(m_fonts);
     for (HBRUSH brush : m_backgrounds)
         if (brush)
             DeleteObject(brush);
@@ -168,18 +180,18 @@ frmHaupt::~frmHaupt()
 // which is the order of the table's rows.
 void frmHaupt::buildControls(HINSTANCE instance)
 {
-    m_toolTips = CreateWindowExW(WS_EX_TOPMOST,
-                                 TOOLTIPS_CLASSW,
-                                 nullptr,
-                                 WS_POPUP | TTS_ALWAYSTIP,
-                                 0,
-                                 0,
-                                 0,
-                                 0,
-                                 m_window,
-                                 nullptr,
-                                 instance,
-                                 nullptr);
+    HWND toolTips = CreateWindowExW(WS_EX_TOPMOST,
+                                    TOOLTIPS_CLASSW,
+                                    nullptr,
+                                    WS_POPUP | TTS_ALWAYSTIP,
+                                    0,
+                                    0,
+                                    0,
+                                    0,
+                                    m_window,
+                                    nullptr,
+                                    instance,
+                                    nullptr);
     for (std::size_t row = 0; row < layout::controls.size(); ++row) {
         const layout::Control &spec = layout::controls.at(row);
         HWND control = CreateWindowExW(spec.kind == layout::Kind::TextBox ? WS_EX_CLIENTEDGE : 0,
@@ -206,7 +218,7 @@ void frmHaupt::buildControls(HINSTANCE instance)
             tool.hwnd = m_window;
             tool.uId = reinterpret_cast<UINT_PTR>(control);
             tool.lpszText = tip.data();
-            SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+            SendMessageW(toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
 }
@@ -245,11 +257,7 @@ void frmHaupt::layOut(UINT dotsPerInch)
         if (spec.kind == layout::Kind::Label)
             placeLabel(row);
     }
-    for (std::size_t row = 0; row < before.size(); ++row)
-        if (before.at(row)
-            && std::find(before.begin(), before.begin() + static_cast<std::ptrdiff_t>(row), before.at(row))
-                   == before.begin() + static_cast<std::ptrdiff_t>(row))
-            DeleteObject(before.at(row));
+    deleteFonts(before);
     InvalidateRect(m_window, nullptr, TRUE);
 }
 

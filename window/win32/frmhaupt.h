@@ -58,7 +58,6 @@ private:
     [[nodiscard]] std::size_t rowOf(layout::Array array, int index) const;
 
     HWND m_window = nullptr;
-    HWND m_toolTips = nullptr;
     UINT m_dotsPerInch = layout::designDotsPerInch;
     HWND m_focusBeforeDeactivation = nullptr;
 
