@@ -104,10 +104,10 @@ void frmHaupt::letGoOfTheSize(Qt::WindowState state)
 void frmHaupt::resizeEvent(QResizeEvent *event)
 {
     const bool enlarged = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
-    if (enlarged
-        && size() != toQRect(layout::clientRect()).size()) // once Qt has taken in the whole of the compositor's change
+    const QSize designed = toQRect(layout::clientRect()).size();
+    if (enlarged && size() != designed) // once Qt has taken in the whole of the compositor's change
         QMetaObject::invokeMethod(this, &QWidget::showNormal, Qt::QueuedConnection);
-    else if (!enlarged && size() == toQRect(layout::clientRect()).size())
+    else if (!enlarged && size() == designed)
         setMaximumSize(size());
     QWidget::resizeEvent(event);
 }

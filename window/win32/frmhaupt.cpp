@@ -81,11 +81,6 @@ HFONT createFont(const layout::Font &font, UINT dotsPerInch)
     return CreateFontIndirectW(&spec);
 }
 
-bool operator==(const layout::Font &a, const layout::Font &b)
-{
-    return std::string_view(a.family) == b.family && a.points == b.points && a.bold == b.bold;
-}
-
 DWORD styleOf(const layout::Control &row)
 {
     constexpr DWORD visibleChild = WS_CHILD | WS_VISIBLE;
@@ -114,15 +109,6 @@ const wchar_t *classOf(layout::Kind kind)
 COLORREF colour(layout::Rgb rgb)
 {
     return RGB(rgb.red, rgb.green, rgb.blue);
-}
-
-// Each font once, however many rows share it.
-void deleteFonts(const std::array<HFONT, layout::controls.size()> &fonts)
-{
-    for (std::size_t row = 0; row < fonts.size(); ++row)
-        if (fonts.at(row)
-            && std::ranges::find(fonts, fonts.at(row)) == fonts.begin() + static_cast<std::ptrdiff_t>(row))
-            DeleteObject(fonts.at(row));
 }
 
 } // namespace
@@ -169,10 +155,10 @@ frmHaupt::~frmHaupt()
 {
     if (IsWindow(m_window))
         DestroyWindow(m_window);
-    deleteFonts(m_fonts);
+    for (HFONT font : m_fonts)
+        DeleteObject(font);
     for (HBRUSH brush : m_backgrounds)
-        if (brush)
-            DeleteObject(brush);
+        DeleteObject(brush); // none where a row has no background of its own: nothing to do
     OleUninitialize();
 }
 
@@ -245,19 +231,15 @@ void frmHaupt::layOut(UINT dotsPerInch)
     const std::array<HFONT, layout::controls.size()> before = m_fonts;
     for (std::size_t row = 0; row < layout::controls.size(); ++row) {
         const layout::Control &spec = layout::controls.at(row);
-        const auto *same = std::find_if(layout::controls.begin(),
-                                        layout::controls.begin() + static_cast<std::ptrdiff_t>(row),
-                                        [&](const layout::Control &earlier) { return earlier.font == spec.font; });
-        m_fonts.at(row) = same == layout::controls.begin() + static_cast<std::ptrdiff_t>(row)
-                              ? createFont(spec.font, dotsPerInch)
-                              : m_fonts.at(static_cast<std::size_t>(same - layout::controls.begin()));
+        m_fonts.at(row) = createFont(spec.font, dotsPerInch);
         SendMessageW(m_controls.at(row), WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts.at(row)), FALSE);
         const layout::Rect place = layout::pixelRect(spec, static_cast<int>(dotsPerInch));
         MoveWindow(m_controls.at(row), place.left, place.top, place.width(), place.height(), FALSE);
         if (spec.kind == layout::Kind::Label)
             placeLabel(row);
     }
-    deleteFonts(before);
+    for (HFONT font : before)
+        DeleteObject(font); // once no control uses it
     InvalidateRect(m_window, nullptr, TRUE);
 }
 

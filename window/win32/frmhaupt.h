@@ -63,7 +63,7 @@ private:
 
     // By row of the layout table.
     std::array<HWND, layout::controls.size()> m_controls{};
-    std::array<HFONT, layout::controls.size()> m_fonts{}; // rows of one font share it
+    std::array<HFONT, layout::controls.size()> m_fonts{};
     std::array<HBRUSH, layout::controls.size()> m_backgrounds{};
     std::array<std::wstring, layout::controls.size()> m_words{}; // see setWords
 };
