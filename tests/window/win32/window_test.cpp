@@ -42,11 +42,6 @@ std::string utf8(std::wstring_view text)
     return bytes;
 }
 
-std::wstring wide(std::string_view text)
-{
-    return {text.begin(), text.end()}; // the tests' texts are ASCII
-}
-
 std::wstring windowText(HWND window)
 {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -185,7 +180,7 @@ protected:
     }
     void calculateAt(const std::string &frequency)
     {
-        SetWindowTextW(control(Text1), wide(frequency).c_str());
+        SetWindowTextA(control(Text1), frequency.c_str()); // ASCII, which Windows widens
         click(control(cmdCalc));
     }
     // Each control as "name left,top,right,bottom" in the client area.
@@ -439,9 +434,9 @@ TEST_F(Win32Window, ScreenReadersHearNamesAndLengths)
 // each size, and its manifest.
 TEST(MorvaneCalcExe, CarriesItsVersionRecordIconAndManifest)
 {
-    const std::wstring file = wide(programFile);
-    std::string record(GetFileVersionInfoSizeW(file.c_str(), nullptr), '\0');
-    ASSERT_TRUE(GetFileVersionInfoW(file.c_str(), 0, static_cast<DWORD>(record.size()), record.data()));
+    const char *file = programFile.c_str();
+    std::string record(GetFileVersionInfoSizeA(file, nullptr), '\0');
+    ASSERT_TRUE(GetFileVersionInfoA(file, 0, static_cast<DWORD>(record.size()), record.data()));
     VS_FIXEDFILEINFO *fixed = nullptr;
     UINT size = 0;
     ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void **>(&fixed), &size));
@@ -467,7 +462,7 @@ TEST(MorvaneCalcExe, CarriesItsVersionRecordIconAndManifest)
               "1.00|1.00|MorvaneCalc|Cut lengths of a coaxial-cable antenna for a band's centre frequency|"
               "QQ7NV|Copyright (C) 2026 QQ7NV. GPL-3.0-or-later.|MorvaneCalc.exe|");
 
-    HMODULE program = LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    HMODULE program = LoadLibraryExA(file, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     const auto resource = [program](LPCWSTR type) {
         HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), type);
         const auto *data = static_cast<const char *>(LockResource(LoadResource(program, found)));
