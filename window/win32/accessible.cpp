@@ -87,7 +87,12 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override
     {
-        return m_system->get_accState(child, state);
+        const HRESULT result = m_system->get_accState(child, state);
+        BSTR none = nullptr;
+        if (SUCCEEDED(result) && state->vt == VT_I4 && own(child, accessible::silence, &none))
+            state->lVal |= STATE_SYSTEM_INVISIBLE;
+        SysFreeString(none);
+        return result;
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR *help) override
     {

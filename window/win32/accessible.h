@@ -12,9 +12,10 @@ namespace accessible {
 
 // Sent to a control when a screen reader asks for its name or description:
 // wParam is one of Words, lParam a std::wstring to fill. A control that
-// has words of its own returns TRUE; else the system's are given.
+// has words of its own returns TRUE; else the system's are given. Asked
+// for silence, a control that a screen reader should pass over returns TRUE.
 inline constexpr UINT wordsMessage = WM_APP + 1;
-enum Words : WPARAM { name, description };
+enum Words : WPARAM { name, description, silence };
 
 // The answer to WM_GETOBJECT for a control: for its client area, the
 // system's own object for it, with the control's words; 0 for any other

@@ -360,6 +360,11 @@ LRESULT frmHaupt::onControlMessage(HWND control, std::size_t row, UINT message, 
         auto &words = *reinterpret_cast<std::wstring *>(lParam);
         const std::wstring &composed = m_words.at(row);
         const bool box = spec.kind == layout::Kind::TextBox;
+        // A row's feet and inches are heard as one length, by the whole-feet
+        // label's name, once there is one.
+        const bool inches = spec.array == layout::Array::Label2 && spec.index >= layout::firstInchesLabel;
+        if (wParam == accessible::silence)
+            return inches || (spec.array == layout::Array::Label4 && composed.empty());
         if (wParam == accessible::name && !box && !composed.empty())
             words = composed; // a whole-feet label, by the row's length
         else if (wParam == accessible::name && spec.accessibleName)

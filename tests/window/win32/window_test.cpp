@@ -63,8 +63,10 @@ Messages typed(std::wstring_view characters)
     return messages;
 }
 
-// What a screen reader gets from the control's own object (oleacc).
-std::string heard(HWND control, bool description = false)
+// What a screen reader gets from the control's own object (oleacc): its
+// name, its description, or whether it passes the control over.
+enum class Asked : std::uint8_t { name, description, passedOver };
+std::string heard(HWND control, Asked asked = Asked::name)
 {
     constexpr IID accessibleId{0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
     IAccessible *object = nullptr;
@@ -73,10 +75,15 @@ std::string heard(HWND control, bool description = false)
         return "(no object)";
     VARIANT self{}; // CHILDID_SELF
     self.vt = VT_I4;
+    VARIANT state{};
     BSTR words = nullptr;
-    const HRESULT result = description ? object->get_accDescription(self, &words) : object->get_accName(self, &words);
+    const HRESULT result = asked == Asked::passedOver    ? object->get_accState(self, &state)
+                           : asked == Asked::description ? object->get_accDescription(self, &words)
+                                                         : object->get_accName(self, &words);
     object->Release();
-    std::string text = SUCCEEDED(result) && words ? utf8(words) : "(none)";
+    std::string text = asked == Asked::passedOver   ? (state.lVal & STATE_SYSTEM_INVISIBLE ? "passed over" : "heard")
+                       : SUCCEEDED(result) && words ? utf8(words)
+                                                    : "(none)";
     SysFreeString(words);
     return text;
 }
@@ -415,19 +422,21 @@ TEST_F(Win32Window, QuitAndTheCloseBoxEndTheProgram)
 }
 
 // Each box by the name it has on every system, a result box's length and a
-// row's feet and inches in words.
+// row's feet and inches in words; the feet and inches labels heard as one,
+// by the whole-feet label's name once it has one.
 TEST_F(Win32Window, ScreenReadersHearNamesAndLengths)
 {
+    std::string said = heard(control(Label4), Asked::passedOver) + '|';
     calculateAt("21,250");
-    std::string said;
     for (int box = 0; box < 4; ++box)
-        said += heard(control(Text1, box)) + ": " + heard(control(Text1, box), true) + '|';
-    said += heard(control(Label2)) + '|' + heard(control(Label4)) + '|' + heard(control(cmdQuit), true);
+        said += heard(control(Text1, box)) + ": " + heard(control(Text1, box), Asked::description) + '|';
+    said += heard(control(Label2)) + '|' + heard(control(Label4)) + '|' + heard(control(cmdQuit), Asked::description)
+            + '|' + heard(control(Label4), Asked::passedOver) + '|' + heard(control(Label2, 7), Asked::passedOver);
     EXPECT_EQ(said,
-              "Frequency: 21 point 2 5 0 megacycles, Type center of frequency here|Length over all: 6 point 6 3 "
-              "metres, 21 feet 8 point 9 inches|Length of coaxial cable: 4 point 6 8 metres, 15 feet 4 point 2 "
-              "inches|Length of stub: 0 point 9 7 metres, 3 feet 2 point 4 inches|megacycles|21 feet 8 point 9 "
-              "inches|Quit this program");
+              "passed over|Frequency: 21 point 2 5 0 megacycles, Type center of frequency here|Length over all: 6 "
+              "point 6 3 metres, 21 feet 8 point 9 inches|Length of coaxial cable: 4 point 6 8 metres, 15 feet 4 "
+              "point 2 inches|Length of stub: 0 point 9 7 metres, 3 feet 2 point 4 inches|megacycles|21 feet 8 point "
+              "9 inches|Quit this program|heard|passed over");
 }
 
 // What Windows shows of the file itself: its version record, its icon in
