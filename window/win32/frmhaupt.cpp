@@ -71,14 +71,14 @@ WPARAM unitsBefore(std::wstring_view text, std::size_t characters)
 // is its TrueType successor, with the same metrics.
 HFONT createFont(const layout::Font &font, UINT dotsPerInch)
 {
-    LOGFONTW spec{};
-    spec.lfHeight = -std::lround(font.points * dotsPerInch / pointsPerInch);
-    spec.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-    spec.lfCharSet = DEFAULT_CHARSET;
+    LOGFONTW wanted{};
+    wanted.lfHeight = -std::lround(font.points * dotsPerInch / pointsPerInch);
+    wanted.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    wanted.lfCharSet = DEFAULT_CHARSET;
     const std::string_view family = font.family;
     const std::wstring face = utf16(family == "MS Sans Serif" ? "Microsoft Sans Serif" : family);
-    face.copy(spec.lfFaceName, LF_FACESIZE - 1);
-    return CreateFontIndirectW(&spec);
+    face.copy(wanted.lfFaceName, LF_FACESIZE - 1);
+    return CreateFontIndirectW(&wanted);
 }
 
 DWORD styleOf(const layout::Control &row)
@@ -179,11 +179,11 @@ void frmHaupt::buildControls(HINSTANCE instance)
                                     instance,
                                     nullptr);
     for (std::size_t row = 0; row < layout::controls.size(); ++row) {
-        const layout::Control &spec = layout::controls.at(row);
-        HWND control = CreateWindowExW(spec.kind == layout::Kind::TextBox ? WS_EX_CLIENTEDGE : 0,
-                                       classOf(spec.kind),
-                                       utf16(spec.text).c_str(),
-                                       styleOf(spec),
+        const layout::Control &design = layout::controls.at(row);
+        HWND control = CreateWindowExW(design.kind == layout::Kind::TextBox ? WS_EX_CLIENTEDGE : 0,
+                                       classOf(design.kind),
+                                       utf16(design.text).c_str(),
+                                       styleOf(design),
                                        0,
                                        0,
                                        0,
@@ -194,10 +194,10 @@ void frmHaupt::buildControls(HINSTANCE instance)
                                        nullptr);
         m_controls.at(row) = control;
         SetWindowSubclass(control, controlProc, subclassId, row);
-        if (spec.background)
-            m_backgrounds.at(row) = CreateSolidBrush(colour(*spec.background));
-        if (spec.toolTip) {
-            std::wstring tip = utf16(spec.toolTip);
+        if (design.background)
+            m_backgrounds.at(row) = CreateSolidBrush(colour(*design.background));
+        if (design.toolTip) {
+            std::wstring tip = utf16(design.toolTip);
             TTTOOLINFOW tool{};
             tool.cbSize = sizeof tool;
             tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -230,12 +230,12 @@ void frmHaupt::layOut(UINT dotsPerInch)
 
     const std::array<HFONT, layout::controls.size()> before = m_fonts;
     for (std::size_t row = 0; row < layout::controls.size(); ++row) {
-        const layout::Control &spec = layout::controls.at(row);
-        m_fonts.at(row) = createFont(spec.font, dotsPerInch);
+        const layout::Control &design = layout::controls.at(row);
+        m_fonts.at(row) = createFont(design.font, dotsPerInch);
         SendMessageW(m_controls.at(row), WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts.at(row)), FALSE);
-        const layout::Rect place = layout::pixelRect(spec, static_cast<int>(dotsPerInch));
+        const layout::Rect place = layout::pixelRect(design, static_cast<int>(dotsPerInch));
         MoveWindow(m_controls.at(row), place.left, place.top, place.width(), place.height(), FALSE);
-        if (spec.kind == layout::Kind::Label)
+        if (design.kind == layout::Kind::Label)
             placeLabel(row);
     }
     for (HFONT font : before)
@@ -351,7 +351,7 @@ frmHaupt::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, 
 
 LRESULT frmHaupt::onControlMessage(HWND control, std::size_t row, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const layout::Control &spec = layout::controls.at(row);
+    const layout::Control &design = layout::controls.at(row);
     if (message == WM_GETOBJECT) {
         const LRESULT object = accessible::answerGetObject(control, wParam, lParam);
         return object ? object : DefSubclassProc(control, message, wParam, lParam);
@@ -359,27 +359,27 @@ LRESULT frmHaupt::onControlMessage(HWND control, std::size_t row, UINT message, 
     if (message == accessible::wordsMessage) {
         auto &words = *reinterpret_cast<std::wstring *>(lParam);
         const std::wstring &composed = m_words.at(row);
-        const bool box = spec.kind == layout::Kind::TextBox;
+        const bool box = design.kind == layout::Kind::TextBox;
         // A row's feet and inches are heard as one length, by the whole-feet
         // label's name, once there is one.
-        const bool inches = spec.array == layout::Array::Label2 && spec.index >= layout::firstInchesLabel;
+        const bool inches = design.array == layout::Array::Label2 && design.index >= layout::firstInchesLabel;
         if (wParam == accessible::silence)
-            return inches || (spec.array == layout::Array::Label4 && composed.empty());
+            return inches || (design.array == layout::Array::Label4 && composed.empty());
         if (wParam == accessible::name && !box && !composed.empty())
             words = composed; // a whole-feet label, by the row's length
-        else if (wParam == accessible::name && spec.accessibleName)
-            words = utf16(spec.accessibleName);
+        else if (wParam == accessible::name && design.accessibleName)
+            words = utf16(design.accessibleName);
         else if (wParam == accessible::description && box)
             words = utf16(words::boxDescription(
-                words::utf8(utf32(windowText(control))), spec.unit, spec.toolTip, words::utf8(utf32(composed))));
-        else if (wParam == accessible::description && spec.toolTip)
-            words = utf16(spec.toolTip);
+                words::utf8(utf32(windowText(control))), design.unit, design.toolTip, words::utf8(utf32(composed))));
+        else if (wParam == accessible::description && design.toolTip)
+            words = utf16(design.toolTip);
         else
             return FALSE;
         return TRUE;
     }
-    if (spec.kind == layout::Kind::TextBox)
-        return onBoxMessage(spec.index, control, message, wParam, lParam);
+    if (design.kind == layout::Kind::TextBox)
+        return onBoxMessage(design.index, control, message, wParam, lParam);
     return DefSubclassProc(control, message, wParam, lParam);
 }
 
