@@ -23,13 +23,11 @@ bool isWordCharacter(char c)
 std::string spoken(std::string_view text)
 {
     std::string said;
-    std::size_t spokenUpTo = 0; // digits before this belong to a number already spoken
     for (std::size_t i = 0; i < text.size();) {
         if (text[i] == ',' && i + 1 < text.size() && isDigit(text[i + 1])) {
-            said += i > spokenUpTo && isDigit(text[i - 1]) ? " point" : "0 point";
+            said += i > 0 && isDigit(text[i - 1]) ? " point" : "0 point";
             for (++i; i < text.size() && isDigit(text[i]); ++i)
                 (said += ' ') += text[i];
-            spokenUpTo = i;
         } else if (text.substr(i, 2) == "Mc" && (i == 0 || !isWordCharacter(text[i - 1]))
                    && (i + 2 == text.size() || !isWordCharacter(text[i + 2]))) {
             said += "megacycles";
