@@ -4,7 +4,6 @@
 
 #include <array>
 #include <string>
-#include <string_view>
 #include <vector>
 
 // What the Calculate command shows, the same on every system: the worked
@@ -20,18 +19,6 @@ struct CalculateRow {
     const char *results;
     const char *warning; // its text, or nullptr
 };
-
-inline std::vector<std::string> split(std::string_view text, char separator = '|')
-{
-    std::vector<std::string> parts(1);
-    for (const char c : text) {
-        if (c == separator)
-            parts.emplace_back();
-        else
-            parts.back().push_back(c);
-    }
-    return parts;
-}
 
 inline const char *const keptResults = "|( 65' |0,7'' )|65 feet 0 point 7 inches||( 45' |11,2'' )|45 feet 11 point 2 "
                                        "inches||( 9' |6,8'' )|9 feet 6 point 8 inches";
