@@ -45,7 +45,8 @@ protected:
     // Selects the whole text, so that what is typed next replaces it.
     void Text1_GotFocus(int Index);
 
-    // The toolkit's part. Text1 elements by index; texts in UTF-8.
+    // The toolkit's part. Text1 elements by index; what a box holds in
+    // characters, what the commands write in UTF-8.
     [[nodiscard]] virtual std::u32string text(int Index) const = 0;
     [[nodiscard]] virtual std::size_t selectionStart(int Index) const = 0; // in characters
     virtual void select(int Index, std::size_t start, std::size_t length) = 0;

@@ -358,7 +358,7 @@ LRESULT frmHaupt::onControlMessage(HWND control, std::size_t row, UINT message, 
     }
     if (message == accessible::wordsMessage) {
         auto &words = *reinterpret_cast<std::wstring *>(lParam);
-        const std::wstring &composed = m_words.at(row);
+        const std::string &composed = m_words.at(row);
         const bool box = design.kind == layout::Kind::TextBox;
         // A row's feet and inches are heard as one length, by the whole-feet
         // label's name, once there is one.
@@ -366,12 +366,12 @@ LRESULT frmHaupt::onControlMessage(HWND control, std::size_t row, UINT message, 
         if (wParam == accessible::silence)
             return inches || (design.array == layout::Array::Label4 && composed.empty());
         if (wParam == accessible::name && !box && !composed.empty())
-            words = composed; // a whole-feet label, by the row's length
+            words = utf16(composed); // a whole-feet label, by the row's length
         else if (wParam == accessible::name && design.accessibleName)
             words = utf16(design.accessibleName);
         else if (wParam == accessible::description && box)
-            words = utf16(words::boxDescription(
-                words::utf8(utf32(windowText(control))), design.unit, design.toolTip, words::utf8(utf32(composed))));
+            words =
+                utf16(words::boxDescription(words::utf8(text(design.index)), design.unit, design.toolTip, composed));
         else if (wParam == accessible::description && design.toolTip)
             words = utf16(design.toolTip);
         else
@@ -441,7 +441,7 @@ void frmHaupt::setText(layout::Array array, int index, const std::string &text)
 // name; both are given to screen readers through accessible::wordsMessage.
 void frmHaupt::setWords(layout::Array array, int index, const std::string &words)
 {
-    m_words.at(rowOf(array, index)) = utf16(words);
+    m_words.at(rowOf(array, index)) = words;
 }
 
 void frmHaupt::announce(const std::string &words)

@@ -2,7 +2,6 @@
 // Copyright (C) 2026 QQ7NV
 #pragma once
 
-#include "calc/antenna.h"
 #include "window/commands.h"
 #include "window/layout.h"
 
@@ -65,5 +64,5 @@ private:
     std::array<HWND, layout::controls.size()> m_controls{};
     std::array<HFONT, layout::controls.size()> m_fonts{};
     std::array<HBRUSH, layout::controls.size()> m_backgrounds{};
-    std::array<std::wstring, layout::controls.size()> m_words{}; // see setWords
+    std::array<std::string, layout::controls.size()> m_words{}; // see setWords
 };
