@@ -3,8 +3,9 @@
 # Copyright (C) 2026 QQ7NV
 # Runs a Windows program under wine, in a wine prefix and on an X display
 # (Xvfb) of its own, both gone again however it ends; its exit code is the
-# program's. CMake's emulator for the Windows build's tests:
-#   on_wine.sh PROGRAM.exe ARGUMENTS...
+# program's. CMake's emulator for the Windows build's tests; a command that is
+# not a Windows program runs as it is, in that prefix and on that display:
+#   on_wine.sh PROGRAM.exe|COMMAND ARGUMENTS...
 set -u
 dir=$(mktemp -d)
 xvfb=""
@@ -19,4 +20,4 @@ for _ in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.1; done
 DISPLAY=:$(cat "$dir/display") WINEPREFIX="$dir/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" &&
     export DISPLAY WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
 wineboot --init >/dev/null 2>&1
-wine "$@"
+case $1 in *.exe) wine "$@" ;; *) "$@" ;; esac

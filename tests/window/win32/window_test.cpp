@@ -17,8 +17,6 @@ namespace {
 using enum layout::Array;
 using Messages = std::vector<std::pair<UINT, WPARAM>>; // posted to the focus in turn
 
-std::string programFile; // MorvaneCalc.exe, from the command line
-
 // A control of the window by its name in the code.
 std::string nameOf(const frmHaupt &window, HWND control)
 {
@@ -401,24 +399,6 @@ TEST_F(Win32Window, FocusSelectsAndPasteIsJudgedByCalculate)
     }
 }
 
-// Each at once and without a question.
-TEST_F(Win32Window, QuitAndTheCloseBoxEndTheProgram)
-{
-    for (const bool closeBox : {false, true}) {
-        if (closeBox) {
-            PostMessageW(m_window->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-        } else {
-            PostMessageW(control(cmdQuit), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-            PostMessageW(control(cmdQuit), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
-        }
-        WPARAM exitCode = 1;
-        EXPECT_FALSE(pump(&exitCode));
-        EXPECT_EQ(exitCode, 0U);
-        EXPECT_FALSE(IsWindow(m_window->handle()));
-        m_window = std::make_unique<frmHaupt>(GetModuleHandleW(nullptr));
-    }
-}
-
 // Each box by the name it has on every system, a result box's length and a
 // row's feet and inches in words; the feet and inches labels heard as one,
 // by the whole-feet label's name once it has one.
@@ -437,64 +417,77 @@ TEST_F(Win32Window, ScreenReadersHearNamesAndLengths)
               "9 inches|Quit this program|heard|passed over");
 }
 
-// What Windows shows of the file itself: its version record, its icon in
-// each size, and its manifest.
-TEST(MorvaneCalcExe, CarriesItsVersionRecordIconAndManifest)
-{
-    const char *file = programFile.c_str();
-    std::string record(GetFileVersionInfoSizeA(file, nullptr), '\0');
-    ASSERT_TRUE(GetFileVersionInfoA(file, 0, static_cast<DWORD>(record.size()), record.data()));
-    VS_FIXEDFILEINFO *fixed = nullptr;
-    UINT size = 0;
-    ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void **>(&fixed), &size));
-    EXPECT_EQ(
-        std::vector<DWORD>(
-            {fixed->dwFileVersionMS, fixed->dwFileVersionLS, fixed->dwProductVersionMS, fixed->dwProductVersionLS}),
-        std::vector<DWORD>({0x10000, 0, 0x10000, 0}));
-    std::string strings;
-    for (const wchar_t *name : {L"FileVersion",
-                                L"ProductVersion",
-                                L"ProductName",
-                                L"FileDescription",
-                                L"CompanyName",
-                                L"LegalCopyright",
-                                L"OriginalFilename"}) {
-        wchar_t *value = nullptr;
-        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
-        strings += VerQueryValueW(record.data(), path.c_str(), reinterpret_cast<void **>(&value), &size)
-                       ? utf8(value) + '|'
-                       : "(none)|";
-    }
-    EXPECT_EQ(strings,
-              "1.00|1.00|MorvaneCalc|Cut lengths of a coaxial-cable antenna for a band's centre frequency|"
-              "QQ7NV|Copyright (C) 2026 QQ7NV. GPL-3.0-or-later.|MorvaneCalc.exe|");
+// MorvaneCalc.exe started as a user starts it, in a process of its own: its
+// window comes up, Calculate at 7,1 shows the worked example's lengths, and
+// Quit and the close box each end it at once with exit code 0. The commands
+// given after the program run while it runs, and each must refuse with exit
+// code 2 and change nothing, as the installer and the uninstaller do: run
+// silently (/S) without a word, else saying why in a message box.
+std::vector<std::wstring> arguments; // MorvaneCalc.exe, then the commands it refuses
 
-    HMODULE program = LoadLibraryExA(file, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    const auto resource = [program](LPCWSTR type) {
-        HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), type);
-        const auto *data = static_cast<const char *>(LockResource(LoadResource(program, found)));
-        return data ? std::string(data, SizeofResource(program, found)) : std::string();
-    };
-    const std::string icons = resource(MAKEINTRESOURCEW(14)); // RT_GROUP_ICON: a header of 6 bytes, entries of 14
-    std::string sizes;
-    for (std::size_t entry = 6; entry + 14 <= icons.size(); entry += 14)
-        sizes += std::to_string(icons[entry] ? static_cast<unsigned char>(icons[entry]) : 256) + ' ';
-    EXPECT_EQ(sizes, "16 32 48 256 ");
-    const std::string manifest = resource(MAKEINTRESOURCEW(24)); // RT_MANIFEST
-    for (const char *part :
-         {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"", "PerMonitorV2", "level=\"asInvoker\""})
-        EXPECT_NE(manifest.find(part), std::string::npos) << part;
-    FreeLibrary(program);
+PROCESS_INFORMATION start(std::wstring command)
+{
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    return process;
+}
+
+// Its exit code (259 while it still runs) and what a message box it showed
+// said, the box answered.
+std::string ending(const PROCESS_INFORMATION &process)
+{
+    std::string said;
+    std::array<wchar_t, 200> text{};
+    for (int wait = 0; wait < 3000 && WaitForSingleObject(process.hProcess, 20) == WAIT_TIMEOUT; ++wait) // a minute
+        if (HWND box = FindWindowW(L"#32770", nullptr); box && GetDlgItemTextW(box, 0xFFFF, text.data(), 200)) {
+            said = utf8(text.data());
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+    DWORD exitCode = 255;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return std::to_string(exitCode) + ' ' + said;
+}
+
+TEST(MorvaneCalcExe, CalculatesRefusesToBeReplacedAndEndsByQuitOrItsCloseBox)
+{
+    for (const bool closeBox : {false, true}) {
+        const PROCESS_INFORMATION program = start(arguments.at(0));
+        ASSERT_EQ(WaitForInputIdle(program.hProcess, 120000), 0U); // its window made, its loop waiting
+        HWND window = FindWindowW(L"MorvaneCalc.frmHaupt", nullptr);
+        SetDlgItemTextW(window, 103, L"7,1");             // Text1(0)
+        SendDlgItemMessageW(window, 112, BM_CLICK, 0, 0); // cmdCalc
+        std::string lengths;
+        for (const int box : {109, 110, 111}) { // Text1(1) to Text1(3), in ASCII
+            std::array<char, 32> text{};
+            GetDlgItemTextA(window, box, text.data(), text.size());
+            lengths += std::string(text.data()) + ' ';
+        }
+        EXPECT_EQ(lengths, "19,83 14 2,92 ");
+        for (std::size_t command = 1; command < arguments.size() && !closeBox; ++command) {
+            const std::string refusal = ending(start(arguments[command]));
+            const bool silent = (arguments[command] + L' ').find(L" /S ") != std::wstring::npos;
+            EXPECT_TRUE(silent ? refusal == "2 " : refusal.starts_with("2 MorvaneCalc is running. Quit it, then "))
+                << refusal;
+        }
+        closeBox ? PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0)
+                 : PostMessageW(GetDlgItem(window, 113), BM_CLICK, 0, 0); // cmdQuit
+        EXPECT_EQ(ending(program), "0 ");
+    }
 }
 
 } // namespace
 
-int main(int argc, char *argv[])
+// window_tests MorvaneCalc.exe [COMMAND...]
+int wmain(int argc, wchar_t *argv[])
 {
     // A crash ends the test at once, rather than in a debugger that waits.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
     SetUnhandledExceptionFilter([](EXCEPTION_POINTERS *) -> LONG { return EXCEPTION_EXECUTE_HANDLER; });
     testing::InitGoogleTest(&argc, argv);
-    programFile = argc > 1 ? argv[1] : "MorvaneCalc.exe";
+    arguments.assign(argv + 1, argv + argc);
     return RUN_ALL_TESTS();
 }

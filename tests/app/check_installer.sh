@@ -1,0 +1,62 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 QQ7NV
+# The installer as users and administrators run it, in a wine prefix of its
+# own (on_wine.sh): a silent install; the program, its Start-menu shortcut
+# and its entry in the list of installed apps where they belong; the
+# installed program at work, with neither an install nor an uninstall while
+# it runs; an install over the first; and a silent uninstall that leaves
+# nothing of it.
+#   on_wine.sh sh check_installer.sh SETUP.exe window_tests.exe
+set -eu
+setup=$(winepath -w "$1")
+windows() { wine cmd /c echo "$1" | tr -d '\r"'; } # echo keeps the quotes around a space
+folder=$(windows '%LOCALAPPDATA%\Programs\MorvaneCalc')
+programs=$(winepath -u "$(windows '%APPDATA%\Microsoft\Windows\Start Menu\Programs')")
+entries='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+
+# The files in the folder, the Start menu's shortcuts to the program, and
+# every entry in the list of installed apps.
+installed() {
+    echo "files:" $(ls "$(winepath -u "$folder")" 2>/dev/null || echo "(no folder)")
+    echo "shortcuts:" $(cd "$programs" && grep -laF "$folder\\MorvaneCalc.exe" -- *.lnk 2>/dev/null)
+    wine reg query "$entries" /s 2>/dev/null | tr -d '\r'
+}
+check() { # WHAT-WAS-DONE EXPECTED
+    [ "$(installed)" = "$2" ] || { printf '%s, and then:\n%s\n' "$1" "$(installed)"; exit 1; }
+}
+
+wine "$setup" /S
+kib=$(printf '0x%x' $(($(cat "$(winepath -u "$folder")"/* | wc -c) / 1024))) # of the folder
+everything="files: LICENSE.txt MorvaneCalc.exe Uninstall.exe
+shortcuts: MorvaneCalc.lnk
+
+HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Uninstall\MorvaneCalc
+    DisplayIcon    REG_SZ    $folder\MorvaneCalc.exe,0
+    DisplayName    REG_SZ    MorvaneCalc
+    DisplayVersion    REG_SZ    1.00
+    EstimatedSize    REG_DWORD    $kib
+    InstallLocation    REG_SZ    $folder
+    NoModify    REG_DWORD    0x1
+    NoRepair    REG_DWORD    0x1
+    Publisher    REG_SZ    QQ7NV
+    QuietUninstallString    REG_SZ    \"$folder\Uninstall.exe\" /S
+    UninstallString    REG_SZ    \"$folder\Uninstall.exe\""
+check "installed" "$everything"
+# Each run silently and not; the uninstaller run where it is (_?=) gives its exit code.
+uninstall="\"$folder\Uninstall.exe\""
+wine "$2" --gtest_filter="MorvaneCalcExe.*" "$folder\MorvaneCalc.exe" "\"$setup\"" "\"$setup\" /S" \
+    "$uninstall _?=$folder" "$uninstall /S _?=$folder"
+check "installed and uninstalled while the program ran" "$everything"
+wine "$setup" /S
+check "installed over itself" "$everything"
+
+wine "$(winepath -u "$folder")/Uninstall.exe" /S
+# It hands its work to a copy of itself and returns; the copy removes the
+# entry last. A minute at most.
+for _ in $(seq 200); do
+    wine reg query "$entries\\MorvaneCalc" >/dev/null 2>&1 || break
+    sleep 0.3
+done
+check "uninstalled" "files: (no folder)
+shortcuts:"
