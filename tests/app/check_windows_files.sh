@@ -34,7 +34,8 @@ OriginalFilename=MorvaneCalc-1.00-setup.exe"; do
     got=$(record "$file" | LC_ALL=C sort)
     [ "$got" = "$want" ] || { printf '%s carries:\n%s\n' "$file" "$got"; exit 1; }
 done
-grep -q 'PerMonitorV2' "$program" && grep -q 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' "$program"
+grep -q 'PerMonitorV2' "$program"
+grep -q 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' "$program"
 
 zip=$(realpath "$6")
 dir=$(mktemp -d)
