@@ -6,8 +6,8 @@
 # as a desktop does ("x11"), or a Weston drawing into an Xvfb ("wayland"),
 # whose seat takes the keyboard and pointer from there, so that a window
 # gets the focus and the clipboard works. Weston draws no frames, so Qt
-# draws its own, as under GNOME.
-#   display.sh x11|wayland COMMAND...
+# draws its own, as under GNOME. "bare" is the Xvfb alone, for wine.
+#   display.sh x11|wayland|bare COMMAND...
 set -u
 kind=$1
 shift
@@ -26,7 +26,7 @@ DISPLAY=:$(cat "$dir/display") && export DISPLAY
 if [ "$kind" = x11 ]; then
     openbox --startup "sh -c 'echo up >$dir/ready'" >/dev/null 2>&1 & servers="$servers $!"
     await "$dir/ready"
-else
+elif [ "$kind" = wayland ]; then
     export XDG_RUNTIME_DIR="$dir" WAYLAND_DISPLAY=morvane-test
     weston --backend=x11-backend.so --socket=$WAYLAND_DISPLAY --idle-time=0 --width=800 --height=600 \
         </dev/null >/dev/null 2>&1 & servers="$servers $!"
