@@ -22,27 +22,18 @@ record() {
         s/^ *"\\\([0-7]*\)\\[0-7]*\\000\\000",.*Element no.*/icon \1/p'
     grep -c 'level="asInvoker"' "$1"
 }
-strings="CompanyName=QQ7NV
-LegalCopyright=Copyright (C) 2026 QQ7NV. GPL-3.0-or-later."
-for expected in "$program|InternalName=MorvaneCalc
-FileDescription=Cut lengths of a coaxial-cable antenna for a band's centre frequency
-OriginalFilename=MorvaneCalc.exe" "$setup|FileDescription=MorvaneCalc 1.00 Setup
-OriginalFilename=MorvaneCalc-1.00-setup.exe"; do
-    file=${expected%%|*}
-    want=$(printf '%s\n' "FILE 1, 0, 0, 0" "PRODUCT 1, 0, 0, 0" "$strings" "${expected#*|}" "FileVersion=1.00" \
-        "ProductName=MorvaneCalc" "ProductVersion=1.00" "icon 020" "icon 040" "icon 060" "icon 000" 1 | LC_ALL=C sort)
-    got=$(record "$file" | LC_ALL=C sort)
-    [ "$got" = "$want" ] || { printf '%s carries:\n%s\n' "$file" "$got"; exit 1; }
+common="FILE 1, 0, 0, 0|PRODUCT 1, 0, 0, 0|CompanyName=QQ7NV|FileVersion=1.00|ProductName=MorvaneCalc|ProductVersion=1.00
+LegalCopyright=Copyright (C) 2026 QQ7NV. GPL-3.0-or-later.|icon 020|icon 040|icon 060|icon 000|1"
+for file in "$program|InternalName=MorvaneCalc|OriginalFilename=MorvaneCalc.exe|FileDescription=Cut lengths of a \
+coaxial-cable antenna for a band's centre frequency" "$setup|OriginalFilename=MorvaneCalc-1.00-setup.exe|\
+FileDescription=MorvaneCalc 1.00 Setup"; do
+    got=$(record "${file%%|*}" | LC_ALL=C sort)
+    [ "$got" = "$(echo "${file#*|}|$common" | tr '|' '\n' | LC_ALL=C sort)" ] || { printf '%s\n' "$file:" "$got"; exit 1; }
 done
-grep -q 'PerMonitorV2' "$program"
-grep -q 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' "$program"
+for part in PerMonitorV2 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"'; do grep -q "$part" "$program"; done
 
-zip=$(realpath "$6")
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-(cd "$dir" && "$cmake" -E tar xf "$zip")
-held=$(cd "$dir" && find . | LC_ALL=C sort | tr '\n' ' ')
-[ "$held" = ". ./LICENSE.txt ./MorvaneCalc.exe ./README.txt " ] || { echo "the zip holds: $held"; exit 1; }
+"$cmake" -E chdir "$dir" "$cmake" -E tar xf "$(realpath "$6")"
+[ "$(ls "$dir" | tr '\n' ' ')" = "LICENSE.txt MorvaneCalc.exe README.txt " ] || { echo "the zip holds:" "$dir"/*; exit 1; }
 cmp "$program" "$dir/MorvaneCalc.exe"
-grep -q "GNU GENERAL PUBLIC LICENSE" "$dir/LICENSE.txt"
-grep -q "^MorvaneCalc 1.00 for 64-bit Windows" "$dir/README.txt"
