@@ -17,6 +17,7 @@ entries='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
 # The files in the folder, the Start menu's shortcuts to the program, and
 # every entry in the list of installed apps (|key name=value ...).
+# shellcheck disable=SC2046 # the names are meant to split into words
 installed() {
     echo "files:" $(ls "$(winepath -u "$folder")" 2>/dev/null || echo "(no folder)")
     echo "shortcuts:" $(cd "$programs" && grep -laF "$folder\\MorvaneCalc.exe" -- *.lnk 2>/dev/null)
