@@ -24,7 +24,7 @@ installed() {
     printf '%s\n' "entries:$(wine reg query "$entries" /s 2>/dev/null | tr -d '\r' |
         sed -n 's/^HKEY.*\\/ |/p; s/^ *\([A-Za-z]*\) *REG_[A-Z]* *\(.*\)/ \1=\2/p' | tr -d '\n')"
 }
-check() { [ "$(installed)" = "$2" ] || { printf '%s, and then:\n%s\n' "$1" "$(installed)"; exit 1; }; } # DONE EXPECTED
+check() { now=$(installed) && [ "$now" = "$2" ] || { printf '%s, and then:\n%s\n' "$1" "$now"; exit 1; }; } # DONE EXPECTED
 
 wine "$setup" /S
 kib=$(printf '0x%x' $(($(cat "$(winepath -u "$folder")"/* | wc -c) / 1024))) # of the folder
