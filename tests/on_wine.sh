@@ -12,7 +12,5 @@ trap 'WINEPREFIX="$dir/prefix" wineserver -k 2>/dev/null; rm -rf "$dir"' EXIT
 trap 'exit 1' INT TERM
 # No Mono or Gecko: their installers would ask with a dialog.
 export WINEPREFIX="$dir/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# One wine server for the whole run, so that none shuts down, saving the
-# registry, while the next command of a test starts.
-mkdir "$dir/prefix" && wineserver -p && wineboot --init >/dev/null 2>&1
+wineboot --init >/dev/null 2>&1
 case $1 in *.exe) wine "$@" ;; *) "$@" ;; esac
