@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <system_error>
 
 namespace calc::DecimalText {
@@ -15,6 +17,28 @@ namespace {
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+struct Parsed {
+    double value;
+    bool outOfRange; // beyond a double, or so small that it reads as zero
+};
+
+// Digits around at most one point. std::from_chars is locale-free and
+// correctly rounded for any number of digits; libc++ has it for doubles
+// only from version 20 on, and before that the web page's C library reads
+// the text alike with strtod, in the "C" locale, the only one it has.
+Parsed readPlain(const std::string &plain)
+{
+#if defined(__cpp_lib_to_chars)
+    double value{};
+    const auto parsed = std::from_chars(plain.data(), plain.data() + plain.size(), value, std::chars_format::fixed);
+    return {value, parsed.ec == std::errc::result_out_of_range};
+#else
+    errno = 0;
+    const double value = std::strtod(plain.c_str(), nullptr);
+    return {value, errno == ERANGE && (value == 0.0 || std::isinf(value))};
+#endif
 }
 
 } // namespace
@@ -30,8 +54,7 @@ Result<double> read(std::string_view text)
     if (!digitsOnly || whole.size() + fraction.size() == 0)
         return Failure::NotANumber;
 
-    // std::from_chars is locale-free and correctly rounded for any number of
-    // digits; it only needs the usual spelling with a point.
+    // Read in the usual spelling, with a point.
     std::string plain;
     plain.append(whole.empty() ? std::string_view("0") : whole);
     if (!fraction.empty())
@@ -39,13 +62,12 @@ Result<double> read(std::string_view text)
 
     // Digits around at most one point always parse; the range is all that
     // can fail.
-    double value{};
-    const auto parsed = std::from_chars(plain.data(), plain.data() + plain.size(), value, std::chars_format::fixed);
-    if (parsed.ec == std::errc::result_out_of_range) {
+    const Parsed parsed = readPlain(plain);
+    if (parsed.outOfRange) {
         const bool hasWholePart = whole.find_first_not_of('0') != std::string_view::npos;
         return hasWholePart ? Failure::TooLarge : Failure::TooSmall;
     }
-    return value;
+    return parsed.value;
 }
 
 std::string write(double x)
@@ -90,9 +112,7 @@ double roundDecimals(double x, int decimals)
     std::array<char, 64> buffer{};
     const auto printed =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::fixed, decimals);
-    double rounded = x;
-    std::from_chars(buffer.data(), printed.ptr, rounded, std::chars_format::fixed);
-    return rounded;
+    return DecimalText::readPlain(std::string(buffer.data(), printed.ptr)).value;
 }
 
 } // namespace calc

@@ -47,14 +47,16 @@ int main(int argc, char *argv[])
 {
     const QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
+    const bool ico = args.value(3).endsWith(QLatin1String(".ico"));
+    // An .ico entry is at most 256 pixels; a web app asks for 512.
+    const int largest = ico ? 256 : 1024;
     QList<int> sizes;
     for (const QString &size : args.value(2).split(',')) {
         bool sizeOk = false;
         sizes << size.toInt(&sizeOk);
-        if (!sizeOk || sizes.last() <= 0 || sizes.last() > 256)
+        if (!sizeOk || sizes.last() <= 0 || sizes.last() > largest)
             sizes.clear();
     }
-    const bool ico = args.value(3).endsWith(QLatin1String(".ico"));
     if (args.size() != 4 || sizes.isEmpty() || (!ico && sizes.size() != 1)) {
         std::fputs("usage: render_icon <icon.svg> <size>[,<size>...] <icon.png|icon.ico>\n", stderr);
         return 2;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace layout {
 
@@ -58,6 +59,11 @@ const std::array<Control, 21> controls{{
     {Label, Label2, 9, 3000, 1365, 495, 195, "00,0'' )", Right},
 }};
 // clang-format on
+
+const char *metricCompatibleFamily(const Font &font)
+{
+    return std::string_view(font.family) == "Verdana" ? "DejaVu Sans" : "Liberation Sans";
+}
 
 const Control &row(Array array, int index)
 {

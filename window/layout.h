@@ -30,6 +30,11 @@ struct Font {
 
 inline constexpr Font defaultFont{"MS Sans Serif", 8.25, false};
 
+// The window was drawn with Windows fonts, which other systems lack.
+// Liberation Sans shares Arial's metrics, the nearest to MS Sans Serif there
+// is; DejaVu Sans is, like Verdana, a wide sans serif with a large x-height.
+[[nodiscard]] const char *metricCompatibleFamily(const Font &font);
+
 struct Rgb {
     std::uint8_t red, green, blue;
 };

@@ -25,20 +25,13 @@
 
 namespace {
 
-// The window was drawn with Windows fonts, which Linux lacks. Liberation
-// Sans shares Arial's metrics, the nearest to MS Sans Serif there is; DejaVu
-// Sans is, like Verdana, a wide sans serif with a large x-height. The
-// package depends on both. Asking for them by name spares fontconfig the
-// search for a missing family, which was most of the window's start-up cost.
-QString installedFamily(std::string_view windowsFamily)
-{
-    return windowsFamily == "Verdana" ? QStringLiteral("DejaVu Sans") : QStringLiteral("Liberation Sans");
-}
-
 QFont toFont(const layout::Font &spec)
 {
     QFont font;
-    font.setFamily(installedFamily(spec.family));
+    // The package depends on the metric-compatible faces. Asking for them by
+    // name spares fontconfig the search for a missing family, which was most
+    // of the window's start-up cost.
+    font.setFamily(QString::fromUtf8(layout::metricCompatibleFamily(spec)));
     // The window's texts are Latin; merging in fallback fonts for other
     // scripts costs start-up time and gains nothing here.
     font.setStyleStrategy(QFont::NoFontMerging);
