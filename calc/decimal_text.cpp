@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <system_error>
 
@@ -38,6 +39,24 @@ Parsed readPlain(const std::string &plain)
     errno = 0;
     const double value = std::strtod(plain.c_str(), nullptr);
     return {value, errno == ERANGE && (value == 0.0 || std::isinf(value))};
+#endif
+}
+
+// x in fixed or general notation to the given precision, as printf's %.*f
+// and %.*g write it in the "C" locale: from the exact binary value, exact
+// ties to even. Short: at most 63 characters.
+std::string printed(double x, std::chars_format format, int precision)
+{
+    std::array<char, 64> buffer{};
+#if defined(__wasi__)
+    // The web page's C library prints as exactly and has no other locale;
+    // libc++'s to_chars with a precision would bring 130 KiB of tables into
+    // the page.
+    const char *spec = format == std::chars_format::fixed ? "%.*f" : "%.*g";
+    const int length = std::snprintf(buffer.data(), buffer.size(), spec, precision, x);
+    return {buffer.data(), static_cast<std::size_t>(std::clamp(length, 0, static_cast<int>(buffer.size()) - 1))};
+#else
+    return {buffer.data(), std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, format, precision).ptr};
 #endif
 }
 
@@ -77,9 +96,7 @@ std::string write(double x)
 
     // As printf's %.15g: rounded to 15 significant digits, no trailing
     // zeros, and the exponent form from 10^15 on and below 10^-4.
-    std::array<char, 32> buffer{};
-    const auto printed = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::general, 15);
-    std::string text(buffer.data(), printed.ptr);
+    std::string text = printed(x, std::chars_format::general, 15);
     std::ranges::replace(text, '.', ',');
     std::ranges::replace(text, 'e', 'E');
     return text;
@@ -106,13 +123,10 @@ double roundDecimals(double x, int decimals)
     if (std::fabs(scaled) < 0x1p30 && std::fabs(std::fabs(scaled - nearest) - 0.5) > 0x1p-20)
         return nearest / scale;
 
-    // Otherwise the decimal expansion decides: std::to_chars works on the
-    // exact binary value and breaks exact ties to even; reading its text
-    // back gives the double nearest to that multiple.
-    std::array<char, 64> buffer{};
-    const auto printed =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::fixed, decimals);
-    return DecimalText::readPlain(std::string(buffer.data(), printed.ptr)).value;
+    // Otherwise the decimal expansion decides, printed from the exact binary
+    // value with exact ties to even; reading its text back gives the double
+    // nearest to that multiple.
+    return DecimalText::readPlain(DecimalText::printed(x, std::chars_format::fixed, decimals)).value;
 }
 
 } // namespace calc

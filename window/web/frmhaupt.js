@@ -5,9 +5,9 @@
 // It knows no text, place, colour or rule of its own: those are the module's.
 'use strict';
 
-// moduleBytes: a promise of the module. page: the elements of the shell that the window fills: root, said (a live
+// moduleBytes: the module. page: the elements of the shell that the window fills: root, said (a live
 // region), warning (a dialog), caption and message in it.
-async function startMorvaneCalc(moduleBytes, page) {
+function startMorvaneCalc(moduleBytes, page) {
   const controls = [];
   const decoder = new TextDecoder();
   let module = null;
@@ -168,8 +168,8 @@ async function startMorvaneCalc(moduleBytes, page) {
   page.root.addEventListener('keydown', event => {
     if (event.key === 'Enter') event.preventDefault();
   });
-  const { instance } = await WebAssembly.instantiate(await moduleBytes, imports);
-  module = instance.exports;
+  // Compiled at once, while the page is read: the window is there for its first paint.
+  module = new WebAssembly.Instance(new WebAssembly.Module(moduleBytes), imports).exports;
   module._initialize();
   module.start();
 }
