@@ -73,13 +73,14 @@ class Window(unittest.TestCase):
         browser.load(driver, PAGE)
 
     def calculate(self, frequency):
-        """Types the frequency over the selected text, as a phone keyboard sends it, and presses Calculate."""
-        if window()['focus'] != ROW['Text1(0)']:
+        """Types the frequency over the selected text, as a phone keyboard sends it, and presses Calculate;
+        None: Calculate on what the box holds. Returns the warning, if one came."""
+        if frequency is not None and window()['focus'] != ROW['Text1(0)']:
             control('Text1(0)').click()
-        focused_and_selected('Text1(0)')
+            focused_and_selected('Text1(0)')
         if frequency:
             driver.execute_cdp_cmd('Input.insertText', {'text': frequency})
-        else:
+        elif frequency is not None:
             press(Keys.BACKSPACE)
         control('cmdCalc').click()
         if not window()['warning']:
@@ -158,6 +159,16 @@ class Window(unittest.TestCase):
                     self.assertEqual(control('Text1(0)').get_attribute('value'), kept)
                     press(Keys.TAB)
                     control('Text1(0)').click()  # back: the whole text selected again
+
+    def test_paste_goes_in_whole_for_calculate_to_judge(self):
+        driver.execute_cdp_cmd('Browser.grantPermissions', {'permissions': ['clipboardReadWrite',
+                                                                            'clipboardSanitizedWrite']})
+        driver.execute_async_script("navigator.clipboard.writeText('9x-9').then(arguments[0])")
+        for kind in ('keyDown', 'keyUp'):  # Ctrl+V
+            driver.execute_cdp_cmd('Input.dispatchKeyEvent', {'type': kind, 'key': 'v', 'modifiers': 2,
+                                                              'commands': ['paste'] if kind == 'keyDown' else []})
+        self.assertEqual(control('Text1(0)').get_attribute('value'), '9x-9')
+        self.assertIn('is not a number', self.calculate(None))
 
     def test_tab_order_enter_and_escape(self):
         order = ['Text1(1)', 'Text1(2)', 'Text1(3)', 'cmdCalc', 'cmdQuit']
