@@ -30,14 +30,16 @@ public:
     void Changed(std::size_t row);
 
 protected:
-    // What the boxes and labels hold.
-    void setText(layout::Array array, int index, const std::string &text) override;
+    // Each a call of the page's script. The boxes' texts, in characters,
+    // their selection and the focus.
     [[nodiscard]] std::u32string text(int Index) const override;
     [[nodiscard]] std::size_t selectionStart(int Index) const override;
     void select(int Index, std::size_t start, std::size_t length) override;
     void focusFrequencyBox() override;
-    // What a screen reader, and the user, are told.
+    // What the boxes and labels show, and what a screen reader hears of them.
+    void setText(layout::Array array, int index, const std::string &text) override;
     void setWords(layout::Array array, int index, const std::string &words) override;
+    // What the user and a screen reader are told.
     void announce(const std::string &words) override;
     void warn(const std::string &message) override;
 

@@ -25,6 +25,7 @@ return {controls: [...root.children].map(e => {
   const r = e.getBoundingClientRect();
   return {text: e instanceof HTMLInputElement ? e.value : e.firstChild.textContent,
           name: e instanceof HTMLLabelElement ? e.lastChild.textContent : e.getAttribute('aria-label'),
+          fits: e.scrollWidth <= e.clientWidth, font: getComputedStyle(e).fontFamily,
           place: [r.left - window.left, r.top - window.top, r.right - window.left, r.bottom - window.top]
                  .map(x => Math.round(x / scale * 100) / 100)};
 }), focus: [...root.children].indexOf(focus), selection: [focus.selectionStart, focus.selectionEnd],
@@ -97,6 +98,8 @@ class Window(unittest.TestCase):
         for (kind, name, twips, text, alignment), seen in zip(LAYOUT, shown['controls'], strict=True):
             with self.subTest(name):
                 self.assertEqual(seen['text'], text)
+                face = 'Verdana, "DejaVu Sans"' if name == 'Label3' else '"MS Sans Serif", "Liberation Sans"'
+                self.assertEqual(seen['font'], face + ', sans-serif')
                 design = [round(t / 15) for t in twips]
                 if kind == 'Label':  # its right edge kept, wider where its text needs the room
                     self.assertEqual(seen['place'][1:], design[1:])
@@ -110,6 +113,10 @@ class Window(unittest.TestCase):
                 said = [self.calculate(frequency) for frequency in frequencies]
                 shown = window()
                 self.assertEqual(results(shown['controls']), expected)
+                for r in range(3):  # a whole-feet label keeps its right edge, its whole text inside it
+                    label = shown['controls'][ROW[f'Label4({r})']]
+                    self.assertEqual((label['place'][2], label['fits']), (round(LAYOUT[ROW[f'Label4({r})']][2][2] / 15),
+                                                                         True))
                 self.assertEqual(said[-1], warning)
                 if warning:
                     self.assertEqual(shown['said'], '')  # withdrawn with the results
