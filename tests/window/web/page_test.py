@@ -33,13 +33,13 @@ SOURCE = Path(__file__).resolve().parents[3]
 def chromium():
     options = Options()
     options.binary_location = shutil.which('chromium')
+    options.set_capability('goog:loggingPrefs', {'browser': 'SEVERE'})  # what went wrong in the page
     # Background connections would only be refused on a closed network.
     options.arguments.extend(['--headless=new', '--no-sandbox', '--window-size=1024,768', '--disable-gpu',
                               '--no-first-run', '--disable-background-networking', '--disable-component-update',
                               '--disable-sync', '--disable-quic'])
-    driver = webdriver.Chrome(service=Service(shutil.which('chromedriver')), options=options)
-    driver.set_page_load_timeout(20)  # a page that fails to load fails the test, rather than hang it
-    return driver
+    options.timeouts = {'pageLoad': 20_000}  # a page that fails to load fails the test, rather than hang it
+    return webdriver.Chrome(service=Service(shutil.which('chromedriver')), options=options)
 
 
 def offline(driver):
@@ -152,12 +152,15 @@ class Window(unittest.TestCase):
         offline(driver)
         load(driver, PAGE.as_uri())
 
+    def tearDown(self):  # no error in the page's script or module
+        self.assertEqual([entry['message'] for entry in driver.get_log('browser')], [])
+
     def test_start_up_texts_places_and_focus(self):
         focused_and_selected('Text1(0)')
         for (kind, name, design, text), seen in zip(LAYOUT, window()['controls'], strict=True):
             face = 'Verdana, "DejaVu Sans"' if name == 'Label3' else '"MS Sans Serif", "Liberation Sans"'
-            if kind == 'Label':  # its right edge kept, wider where its text needs the room
-                design = [min(design[0], seen['place'][0])] + design[1:]
+            # A label keeps its right edge, and grows leftwards where its text needs the room.
+            design = [min(design[0], seen['place'][0]) if kind == 'Label' else design[0]] + design[1:]
             self.assertEqual([seen['text'], seen['font'], seen['place']], [text, face + ', sans-serif', design], name)
 
     def test_every_shared_row(self):
@@ -224,7 +227,6 @@ class Window(unittest.TestCase):
                 self.assertEqual(control('Text1(1)').get_attribute('value'), ' ', (key, name))
 
     def test_click_selects_and_a_second_places_the_caret(self):
-        calculate('7,1')
         control('Text1(1)').click()
         focused_and_selected('Text1(1)')
         control('Text1(1)').click()
