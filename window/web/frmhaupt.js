@@ -5,10 +5,15 @@
 // It knows no text, place, colour or rule of its own: those are the module's.
 'use strict';
 
-// moduleBytes: the module. page: the elements of the shell that the window fills: root, said (a live
-// region), warning (a dialog), caption and message in it.
+// The kinds of control, as the module numbers them (layout::Kind).
+const LABEL = 0, TEXT_BOX = 1, BUTTON = 2;
+
+// moduleBytes: the module. page: the elements of the shell that the window
+// fills: root, said (a live region), warning (a dialog), caption, message
+// and ok in it.
 function startMorvaneCalc(moduleBytes, page) {
-  const controls = [];
+  const controls = []; // by row of the layout table
+  let windowWidth = 0;
   const decoder = new TextDecoder();
   let module = null;
   const texts = {}; // the ones the page itself shows
@@ -20,7 +25,7 @@ function startMorvaneCalc(moduleBytes, page) {
   const units = (text, characters) => [...text].slice(0, characters).join('').length;
 
   function created(row, kind) {
-    if (kind === 1) {
+    if (kind === TEXT_BOX) {
       const box = document.createElement('input');
       Object.assign(box, { type: 'text', autocomplete: 'off', spellcheck: false });
       box.addEventListener('beforeinput', event => {
@@ -46,7 +51,7 @@ function startMorvaneCalc(moduleBytes, page) {
       });
       return box;
     }
-    if (kind === 2) {
+    if (kind === BUTTON) {
       const button = document.createElement('button');
       button.type = 'button';
       button.addEventListener('click', () => module.click(row));
@@ -64,7 +69,7 @@ function startMorvaneCalc(moduleBytes, page) {
     page: {
       window(width, height, boxText, boxSelection, boxSelectedText) {
         const style = page.root.style;
-        page.root.dataset.width = width;
+        windowWidth = width;
         // The window scaled as one piece to the page's width, at most twice its size.
         style.setProperty('--px', `min(calc(100cqw / ${width}), 2px)`);
         style.width = pixels(width);
@@ -73,7 +78,7 @@ function startMorvaneCalc(moduleBytes, page) {
         style.setProperty('--box-selection', colour(boxSelection));
         style.setProperty('--box-selected-text', colour(boxSelectedText));
       },
-      says(which, text, length) {
+      says(which, text, length) { // in the module's order
         texts[['caption', 'ok', 'ended', 'again'][which]] = string(text, length);
         document.title = page.caption.textContent = texts.caption ?? '';
         page.ok.textContent = texts.ok ?? '';
@@ -83,9 +88,9 @@ function startMorvaneCalc(moduleBytes, page) {
         const style = element.style;
         style.top = pixels(top);
         style.height = pixels(bottom - top);
-        if (kind === 0) {
+        if (kind === LABEL) {
           // A label keeps its right edge and grows leftwards when its text needs more room.
-          style.right = pixels(page.root.dataset.width - right);
+          style.right = pixels(windowWidth - right);
           style.minWidth = pixels(right - left);
         } else {
           style.left = pixels(left);
