@@ -9,7 +9,8 @@
 // What the Calculate command shows, the same on every system: the worked
 // examples, rows of one foot and one inch, three-digit feet, lengths that
 // round to nothing, either side of the border of lengths too long to show,
-// and each warning. Each window's test types the frequencies in turn,
+// and each warning, also for a frequency that reads as too small for a
+// double. Each window's test types the frequencies in turn,
 // presses Calculate after each, and compares.
 struct CalculateRow {
     const char *name;
@@ -24,7 +25,7 @@ inline const char *const keptResults = "|( 65' |0,7'' )|65 feet 0 point 7 inches
                                        "inches||( 9' |6,8'' )|9 feet 6 point 8 inches";
 
 // clang-format off
-inline const std::array<CalculateRow, 11> calculateRows{{
+inline const std::array<CalculateRow, 12> calculateRows{{
     {"21,250", {"21,250"}, "6,63|( 21' |8,9'' )|21 feet 8 point 9 inches|4,68|( 15' |4,2'' )|15 feet 4 point 2 inches|"
         "0,97|( 3' |2,4'' )|3 feet 2 point 4 inches", nullptr},
     {"7,1", {"7,1"}, "19,83|( 65' |0,7'' )|65 feet 0 point 7 inches|14|( 45' |11,2'' )|45 feet 11 point 2 inches|"
@@ -46,8 +47,10 @@ inline const std::array<CalculateRow, 11> calculateRows{{
         "frequency above zero, for example 21,250."},
     {"too large", {"7,1", std::string(400, '9')}, keptResults, "The frequency is too large to calculate with. Type "
         "the centre frequency of the band in Mc, for example 21,250."},
-    // The metres still fit a double, the inches would not.
+    // The metres still fit a double, the inches would not; and a frequency that reads as no double but zero.
     {"too small", {"7,1", "0," + std::string(304, '0') + "1408"}, keptResults, "The frequency is too small: the "
+        "antenna would be longer than any length this program can show. Type a larger frequency, for example 21,250."},
+    {"below any double", {"7,1", "0," + std::string(400, '0') + "1"}, keptResults, "The frequency is too small: the "
         "antenna would be longer than any length this program can show. Type a larger frequency, for example 21,250."},
 }};
 // clang-format on

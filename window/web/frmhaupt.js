@@ -28,17 +28,33 @@ function startMorvaneCalc(moduleBytes, page) {
     if (kind === TEXT_BOX) {
       const box = document.createElement('input');
       Object.assign(box, { type: 'text', autocomplete: 'off', spellcheck: false });
-      box.addEventListener('beforeinput', event => {
-        // Typed text, from keys or an on-screen keyboard, goes through the
-        // module's filter character by character; a paste or a drop goes in
-        // whole, for Calculate to judge.
-        if (event.inputType !== 'insertText' || event.data === null) return;
-        event.preventDefault();
-        for (const typed of event.data) {
+      // Typed text, from keys or an on-screen keyboard, goes through the
+      // module's filter character by character; a paste or a drop goes in
+      // whole, for Calculate to judge.
+      const type = text => {
+        for (const typed of text) {
           const code = module.keyPress(row, typed.codePointAt(0));
           if (code !== 0) box.setRangeText(String.fromCodePoint(code), box.selectionStart, box.selectionEnd, 'end');
         }
         module.changed(row);
+      };
+      box.addEventListener('beforeinput', event => {
+        if (event.inputType !== 'insertText' || event.data === null) return;
+        event.preventDefault();
+        type(event.data);
+      });
+      // A phone's keyboard may compose a word before it commits it, which
+      // cannot be refused as it is composed: once committed, it is taken
+      // back and typed again through the filter.
+      let beforeComposing = null;
+      box.addEventListener('compositionstart', () => {
+        beforeComposing = [box.value, box.selectionStart, box.selectionEnd];
+      });
+      box.addEventListener('compositionend', event => {
+        const [value, start, end] = beforeComposing;
+        box.value = value;
+        box.setSelectionRange(start, end);
+        type(event.data);
       });
       box.addEventListener('input', () => module.changed(row));
       box.addEventListener('focus', () => module.gotFocus(row));
