@@ -275,6 +275,9 @@ class Window(unittest.TestCase):
         driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
                                {'width': 360, 'height': 640, 'deviceScaleFactor': 3, 'mobile': True})
         driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True})
+        older = driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument',  # a browser with no fromBase64
+                                       {'source': 'delete Uint8Array.fromBase64'})
+        self.addCleanup(driver.execute_cdp_cmd, 'Page.removeScriptToEvaluateOnNewDocument', older)
         self.addCleanup(driver.execute_cdp_cmd, 'Emulation.clearDeviceMetricsOverride', {})
         self.addCleanup(driver.execute_cdp_cmd, 'Emulation.setTouchEmulationEnabled', {'enabled': False})
         load(driver, PAGE.as_uri())
