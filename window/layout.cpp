@@ -70,6 +70,16 @@ const Control &row(Array array, int index)
     return *std::ranges::find_if(controls, [&](const Control &c) { return c.array == array && c.index == index; });
 }
 
+std::size_t rowOf(Array array, int index)
+{
+    return static_cast<std::size_t>(&row(array, index) - controls.data());
+}
+
+bool heardByComposedName(const Control &control)
+{
+    return control.array == Label4 || (control.array == Label2 && control.index >= firstInchesLabel);
+}
+
 std::string objectName(const Control &control)
 {
     constexpr std::array names{"Text1", "Label1", "Label2", "Label3", "Label4", "cmdCalc", "cmdQuit"};

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -74,8 +75,15 @@ inline constexpr int firstInchesLabel = 7;
 // their rows.
 extern const std::array<Control, 21> controls;
 
-// The table's row of an element of a control array, or of a single control (index 0).
+// The table's row of an element of a control array, or of a single control
+// (index 0), and its place in the table.
 [[nodiscard]] const Control &row(Array array, int index = 0);
+[[nodiscard]] std::size_t rowOf(Array array, int index = 0);
+
+// A row's feet and inches are heard as one length, by the name a calculation
+// composes for the whole-feet label; before one, and always for the inches
+// label, which would read "8,9'' )" a second time, nothing is heard of them.
+[[nodiscard]] bool heardByComposedName(const Control &control);
 
 // "Text1(0)" for an element of a control array, "cmdCalc" for a single control.
 [[nodiscard]] std::string objectName(const Control &control);

@@ -122,10 +122,7 @@ QWidget *frmHaupt::createControl(const layout::Control &row)
     const QString text = QString::fromLatin1(row.text);
     switch (row.kind) {
     case layout::Kind::Label: {
-        // The feet and inches of a row are heard as one length, by name.
-        const bool feetOrInches = row.array == layout::Array::Label4
-                                  || (row.array == layout::Array::Label2 && row.index >= layout::firstInchesLabel);
-        QLabel *label = feetOrInches ? new SpokenLabel(this) : new QLabel(this);
+        QLabel *label = layout::heardByComposedName(row) ? new SpokenLabel(this) : new QLabel(this);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(toQt(row.alignment) | Qt::AlignTop);
         return label;

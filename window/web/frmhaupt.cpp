@@ -51,20 +51,6 @@ std::string_view orEmpty(const char *text)
     return text ? text : "";
 }
 
-std::size_t rowOf(layout::Array array, int index)
-{
-    return static_cast<std::size_t>(&layout::row(array, index) - layout::controls.data());
-}
-
-// A row's feet and inches are heard as one length, by the whole-feet label's
-// name once a calculation has given it one; the inches label stays silent
-// rather than read "8,9'' )" a second time.
-bool heardByComposedName(const layout::Control &design)
-{
-    return design.array == layout::Array::Label4
-           || (design.array == layout::Array::Label2 && design.index >= layout::firstInchesLabel);
-}
-
 } // namespace
 
 frmHaupt::frmHaupt()
@@ -93,9 +79,9 @@ frmHaupt::frmHaupt()
         pageSetToolTip(row, toolTip.data(), toolTip.size());
         const std::string_view text = design.text;
         pageSetText(row, text.data(), text.size());
-        const std::string_view name = heardByComposedName(design) ? std::string_view{}
-                                      : design.accessibleName     ? std::string_view(design.accessibleName)
-                                                                  : text;
+        const std::string_view name = layout::heardByComposedName(design) ? std::string_view{}
+                                      : design.accessibleName             ? std::string_view(design.accessibleName)
+                                                                          : text;
         pageSetName(row, name.data(), name.size());
         if (design.kind == layout::Kind::TextBox)
             describe(row);
@@ -143,7 +129,7 @@ void frmHaupt::describe(std::size_t row) const
 
 std::u32string frmHaupt::text(int Index) const
 {
-    const std::size_t row = rowOf(layout::Array::Text1, Index);
+    const std::size_t row = layout::rowOf(layout::Array::Text1, Index);
     std::u32string characters(pageTextLength(row), U'\0');
     pageText(row, characters.data());
     return characters;
@@ -151,17 +137,17 @@ std::u32string frmHaupt::text(int Index) const
 
 std::size_t frmHaupt::selectionStart(int Index) const
 {
-    return pageSelectionStart(rowOf(layout::Array::Text1, Index));
+    return pageSelectionStart(layout::rowOf(layout::Array::Text1, Index));
 }
 
 void frmHaupt::select(int Index, std::size_t start, std::size_t length)
 {
-    pageSelect(rowOf(layout::Array::Text1, Index), start, length);
+    pageSelect(layout::rowOf(layout::Array::Text1, Index), start, length);
 }
 
 void frmHaupt::setText(layout::Array array, int index, const std::string &text)
 {
-    const std::size_t row = rowOf(array, index);
+    const std::size_t row = layout::rowOf(array, index);
     pageSetText(row, text.data(), text.size());
     if (array == layout::Array::Text1)
         describe(row);
@@ -170,7 +156,7 @@ void frmHaupt::setText(layout::Array array, int index, const std::string &text)
 // A box's words are the length composed for it, a whole-feet label's its name.
 void frmHaupt::setWords(layout::Array array, int index, const std::string &words)
 {
-    const std::size_t row = rowOf(array, index);
+    const std::size_t row = layout::rowOf(array, index);
     m_words.at(row) = words;
     if (array == layout::Array::Text1)
         describe(row);
@@ -191,6 +177,6 @@ void frmHaupt::warn(const std::string &message)
 // While the warning is up, the page gives the box the focus once it closes.
 void frmHaupt::focusFrequencyBox()
 {
-    pageFocus(rowOf(layout::Array::Text1, 0));
+    pageFocus(layout::rowOf(layout::Array::Text1, 0));
     Text1_GotFocus(0); // also when the focus was there already and no focus event came
 }

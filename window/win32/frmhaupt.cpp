@@ -262,12 +262,7 @@ void frmHaupt::placeLabel(std::size_t row)
 
 HWND frmHaupt::control(layout::Array array, int index) const
 {
-    return m_controls.at(rowOf(array, index));
-}
-
-std::size_t frmHaupt::rowOf(layout::Array array, int index) const
-{
-    return static_cast<std::size_t>(&layout::row(array, index) - layout::controls.data());
+    return m_controls.at(layout::rowOf(array, index));
 }
 
 bool frmHaupt::preTranslate(MSG &message) const
@@ -360,11 +355,8 @@ LRESULT frmHaupt::onControlMessage(HWND control, std::size_t row, UINT message, 
         auto &words = *reinterpret_cast<std::wstring *>(lParam);
         const std::string &composed = m_words.at(row);
         const bool box = design.kind == layout::Kind::TextBox;
-        // A row's feet and inches are heard as one length, by the whole-feet
-        // label's name, once there is one.
-        const bool inches = design.array == layout::Array::Label2 && design.index >= layout::firstInchesLabel;
         if (wParam == accessible::silence)
-            return inches || (design.array == layout::Array::Label4 && composed.empty());
+            return layout::heardByComposedName(design) && composed.empty();
         if (wParam == accessible::name && !box && !composed.empty())
             words = utf16(composed); // a whole-feet label, by the row's length
         else if (wParam == accessible::name && design.accessibleName)
@@ -431,7 +423,7 @@ void frmHaupt::select(int Index, std::size_t start, std::size_t length)
 
 void frmHaupt::setText(layout::Array array, int index, const std::string &text)
 {
-    const std::size_t row = rowOf(array, index);
+    const std::size_t row = layout::rowOf(array, index);
     SetWindowTextW(m_controls.at(row), utf16(text).c_str());
     if (layout::controls.at(row).kind == layout::Kind::Label)
         placeLabel(row);
@@ -441,7 +433,7 @@ void frmHaupt::setText(layout::Array array, int index, const std::string &text)
 // name; both are given to screen readers through accessible::wordsMessage.
 void frmHaupt::setWords(layout::Array array, int index, const std::string &words)
 {
-    m_words.at(rowOf(array, index)) = words;
+    m_words.at(layout::rowOf(array, index)) = words;
 }
 
 void frmHaupt::announce(const std::string &words)

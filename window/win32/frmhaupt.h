@@ -54,7 +54,6 @@ private:
     void buildControls(HINSTANCE instance);
     void layOut(UINT dotsPerInch);
     void placeLabel(std::size_t row);
-    [[nodiscard]] std::size_t rowOf(layout::Array array, int index) const;
 
     HWND m_window = nullptr;
     UINT m_dotsPerInch = layout::designDotsPerInch;
