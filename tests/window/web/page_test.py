@@ -36,8 +36,7 @@ def chromium():
     options.set_capability('goog:loggingPrefs', {'browser': 'SEVERE'})  # what went wrong in the page
     # Background connections would only be refused on a closed network.
     options.arguments.extend(['--headless=new', '--no-sandbox', '--window-size=1024,768', '--disable-gpu',
-                              '--no-first-run', '--disable-background-networking', '--disable-component-update',
-                              '--disable-sync', '--disable-quic'])
+                              '--disable-background-networking', '--disable-component-update', '--disable-quic'])
     options.timeouts = {'pageLoad': 20_000}  # a page that fails to load fails the test, rather than hang it
     return webdriver.Chrome(service=Service(shutil.which('chromedriver')), options=options)
 
@@ -54,8 +53,7 @@ def wait(driver, condition, seconds=20):  # polls until condition(driver) holds,
 
 def load(driver, url):  # and waits until the window is ready for typing
     driver.get(url)
-    wait(driver, lambda d: d.execute_script(
-        "return document.activeElement?.tagName === 'INPUT' && document.activeElement.selectionEnd > 0"))
+    wait(driver, lambda d: d.execute_script('return document.activeElement.selectionEnd > 0'))
 
 
 def layout():  # the layout table's rows: kind, name, (left, top, right, bottom) in pixels at 15 twips, text
@@ -79,17 +77,17 @@ LAYOUT = layout()
 ROW = {name: row for row, (_, name, *_) in enumerate(LAYOUT)}
 WIDTH = int(re.search(r'clientWidth = (\d+)', (SOURCE / 'window/layout.h').read_text()).group(1)) / 15
 
-# Every control's text, spoken name, font, place in design pixels, whether
-# its text fits inside it; the focus, its selection, what was said, the warning.
+# Every control's text, spoken name, font, colours, place in design pixels,
+# whether its text fits inside it; the focus, its selection, what was said, the warning.
 SNAPSHOT = '''
-const root = document.getElementById('frmHaupt'), window = root.getBoundingClientRect();
-const scale = window.width / arguments[0], focus = document.activeElement;
-return {controls: [...root.children].map(e => ({
+const root = document.getElementById('frmHaupt'), frame = root.getBoundingClientRect();
+const scale = frame.width / arguments[0], focus = document.activeElement;
+return {controls: [...root.children].map(e => [e, getComputedStyle(e)]).map(([e, style]) => ({
   text: e instanceof HTMLInputElement ? e.value : e.firstChild.textContent,
   name: e instanceof HTMLLabelElement ? e.lastChild.textContent : e.getAttribute('aria-label'),
-  font: getComputedStyle(e).fontFamily, fits: e.scrollWidth <= e.clientWidth,
-  place: ['left', 'top', 'right', 'bottom'].map((side, i) => Math.round(
-    (e.getBoundingClientRect()[side] - window[i % 2 ? 'top' : 'left']) / scale * 100) / 100)})),
+  font: style.fontFamily, colour: `${style.backgroundColor} ${style.color}`, fits: e.scrollWidth <= e.clientWidth,
+  place: ['left', 'top', 'right', 'bottom'].map(
+    (side, i) => (e.getBoundingClientRect()[side] - frame[['left', 'top'][i % 2]]) / scale)})),
   focus: [...root.children].indexOf(focus), selection: [focus.selectionStart, focus.selectionEnd],
   said: document.getElementById('said').textContent, warning: document.getElementById('warning').open};'''
 
@@ -109,9 +107,8 @@ def control(name):
 
 
 def results(controls):  # as the shared rows write them
-    return '|'.join(f"{controls[ROW[f'Text1({r + 1})']]['text']}|{controls[ROW[f'Label4({r})']]['text']}|"
-                    f"{controls[ROW[f'Label2({r + 7})']]['text']}|{controls[ROW[f'Label4({r})']]['name']}"
-                    for r in range(3))
+    return '|'.join(controls[ROW[name]][key] for r in range(3) for name, key in (
+        (f'Text1({r + 1})', 'text'), (f'Label4({r})', 'text'), (f'Label2({r + 7})', 'text'), (f'Label4({r})', 'name')))
 
 
 def press(*keys):
@@ -127,10 +124,9 @@ def calculate(frequency, answer=True):
     # Types the frequency over the selected text, as a phone keyboard sends
     # it (None: leaves the box as it is), presses Calculate, and returns the
     # warning that came, after closing it (unless not to answer it).
-    if frequency is not None and window()['focus'] != ROW['Text1(0)']:
-        control('Text1(0)').click()
-        focused_and_selected('Text1(0)')
     if frequency is not None:
+        driver.execute_script('arguments[0].focus()', control('Text1(0)'))  # which selects its text
+        focused_and_selected('Text1(0)')
         driver.execute_cdp_cmd('Input.insertText', {'text': frequency}) if frequency else press(Keys.BACKSPACE)
     control('cmdCalc').click()
     if not window()['warning'] or not answer:
@@ -151,9 +147,7 @@ class Window(unittest.TestCase):
     def setUp(self):
         offline(driver)
         load(driver, PAGE.as_uri())
-
-    def tearDown(self):  # no error in the page's script or module
-        self.assertEqual([entry['message'] for entry in driver.get_log('browser')], [])
+        self.addCleanup(lambda: self.assertEqual(driver.get_log('browser'), []))  # no error in the page's script
 
     def test_start_up_texts_places_and_focus(self):
         focused_and_selected('Text1(0)')
@@ -168,28 +162,27 @@ class Window(unittest.TestCase):
             with self.subTest(name):
                 said = [calculate(frequency) for frequency in frequencies]
                 shown = window()
-                self.assertEqual((results(shown['controls']), said[-1]), (expected, warning))
-                labels = shown['controls'][ROW['Label4(0)']:ROW['Label4(2)'] + 1]  # right edges kept, texts inside
-                self.assertEqual({(c['place'][2], c['fits']) for c in labels}, {(LAYOUT[ROW['Label4(0)']][2][2], True)})
-                # The lengths announced, or after a warning withdrawn with them.
-                self.assertEqual([words in shown['said'] for words in expected.split('|')[3::4]], [not warning] * 3)
+                # The whole-feet labels keep their right edges, their texts inside; the lengths are announced,
+                # or after a warning withdrawn with them.
+                labels = shown['controls'][ROW['Label4(0)']:ROW['Label4(2)'] + 1]
+                self.assertEqual((results(shown['controls']), said[-1], {(c['place'][2], c['fits']) for c in labels},
+                                  [words in shown['said'] for words in expected.split('|')[3::4]]),
+                                 (expected, warning, {(LAYOUT[ROW['Label4(0)']][2][2], True)}, [not warning] * 3))
 
     def test_lengths_match_exact_arithmetic(self):
         # At k / 1000 Mc a length of T tenths of a metre at 1 Mc is
         # T 10^4 / k centimetres and T 10^8 / 3048 k hundredths of a foot.
-        def rounded(n, d):  # half to even; None where the doubles may fall on either side
-            twice = 2 * (n % d)
-            return None if abs(twice - d) * 10**6 < d else n // d + (twice > d)
+        # n / d rounded half to even; None where the doubles may fall on either side.
+        rounded = lambda n, d: None if abs(2 * (n % d) - d) * 10**6 < d else n // d + (2 * (n % d) > d)
 
-        def comma(hundredths):
-            return f'{hundredths // 100},{hundredths % 100:02d}'.rstrip('0').rstrip(',')
+        comma = lambda hundredths: f'{hundredths // 100},{hundredths % 100:02d}'.rstrip('0').rstrip(',')
 
         ks = list(range(47, 100_000, 7)) + list(range(100_000, 1_000_001, 997))
-        shown = driver.execute_script('''const [box, calc, labels, ks] = arguments;
-            return ks.map(k => { box.value = `${Math.trunc(k / 1000)},${String(k % 1000).padStart(3, '0')}`;
-              calc.click(); return labels.map(e => e.value ?? e.firstChild.textContent); });''',
-            control('Text1(0)'), control('cmdCalc'),
-            [control(n) for r in range(3) for n in (f'Text1({r + 1})', f'Label4({r})', f'Label2({r + 7})')], ks)
+        shown = driver.execute_script('''const [box, calc, labels, frequencies] = arguments;
+            return frequencies.map(f => { box.value = f; calc.click();
+                                          return labels.map(e => e.value ?? e.firstChild.textContent); });''',
+            control('Text1(0)'), control('cmdCalc'), [control(n) for r in range(3) for n in (
+                f'Text1({r + 1})', f'Label4({r})', f'Label2({r + 7})')], [f'{k // 1000},{k % 1000:03d}' for k in ks])
         for k, texts in zip(ks, shown):
             for row, tenths in enumerate((1408, 994, 207)):
                 centimetres, feet = rounded(tenths * 10_000, k), rounded(tenths * 10**8, 3048 * k)
@@ -199,37 +192,29 @@ class Window(unittest.TestCase):
                     self.assertEqual(texts[3 * row + 1:3 * row + 3],
                                      [f"( {feet // 100}' ", comma((feet % 100 * 12 + 5) // 10 * 10) + "'' )"], k)
 
-    def test_keys_from_a_keyboard_and_from_a_phone(self):
-        for typed, kept in (('7.1', '7,1'), ('a-7 x1', '71'), ('7,1,', '7,1'), ('1.2.', '1,2')):
-            for how in ('composed', 'keys', 'phone'):  # the first as a phone's keyboard may compose a word
-                focused_and_selected('Text1(0)')
-                if how == 'composed':
-                    driver.execute_cdp_cmd('Input.imeSetComposition',
-                                           {'text': typed, 'selectionStart': 0, 'selectionEnd': 0})
-                press(typed) if how == 'keys' else driver.execute_cdp_cmd('Input.insertText', {'text': typed})
-                self.assertEqual(control('Text1(0)').get_attribute('value'), kept, (typed, how))
-                press(Keys.TAB)
-                control('Text1(0)').click()  # back: the whole text selected again
-
-    def test_paste_goes_in_whole_for_calculate_to_judge(self):
+    def test_keys_from_a_keyboard_and_from_a_phone_and_a_paste(self):
+        # A paste goes in whole, for Calculate to judge.
         driver.execute_cdp_cmd('Browser.grantPermissions', {'permissions': ['clipboardReadWrite']})
         driver.execute_async_script("navigator.clipboard.writeText('9x-9').then(arguments[0])")
         driver.execute_cdp_cmd('Input.dispatchKeyEvent', {'type': 'keyDown', 'modifiers': 2, 'commands': ['paste']})
-        self.assertEqual(control('Text1(0)').get_attribute('value'), '9x-9')
         self.assertIn('is not a number', calculate(None))
+        for text, kept in (('7.1', '7,1'), ('a-7 x1', '71'), ('7,1,', '7,1'), ('1.2.', '1,2')):
+            for how in ('composed', 'keys', 'phone'):  # the first as a phone's keyboard may compose a word
+                driver.execute_script('arguments[0].select()', control('Text1(0)'))  # typing replaces the text
+                if how == 'composed':
+                    driver.execute_cdp_cmd('Input.imeSetComposition', dict(text=text, selectionStart=0, selectionEnd=0))
+                press(text) if how == 'keys' else driver.execute_cdp_cmd('Input.insertText', {'text': text})
+                self.assertEqual(control('Text1(0)').get_attribute('value'), kept, (text, how))
 
-    def test_tab_order_enter_and_escape(self):
+    def test_tab_order_enter_escape_and_clicks(self):
         self.assertEqual([press(Keys.TAB) or window()['focus'] for _ in range(5)],
                          [ROW[name] for name in ('Text1(1)', 'Text1(2)', 'Text1(3)', 'cmdCalc', 'cmdQuit')])
         ActionChains(driver).key_down(Keys.SHIFT).send_keys(Keys.TAB, Keys.TAB).key_up(Keys.SHIFT).perform()
         focused_and_selected('Text1(3)')
-        for key in (Keys.ENTER, Keys.ESCAPE):
-            for name in ('Text1(0)', 'cmdCalc'):
-                control(name).send_keys(key)
-                self.assertEqual(control('Text1(1)').get_attribute('value'), ' ', (key, name))
-
-    def test_click_selects_and_a_second_places_the_caret(self):
-        control('Text1(1)').click()
+        for key, name in [(key, name) for key in (Keys.ENTER, Keys.ESCAPE) for name in ('Text1(0)', 'cmdCalc')]:
+            control(name).send_keys(key)
+            self.assertEqual(control('Text1(1)').get_attribute('value'), ' ', (key, name))
+        control('Text1(1)').click()  # which selects the whole text; a second click places the caret
         focused_and_selected('Text1(1)')
         control('Text1(1)').click()
         self.assertEqual(window()['selection'][0], window()['selection'][1])
@@ -238,10 +223,11 @@ class Window(unittest.TestCase):
         calculate('21,250')
         nodes = read_aloud()
         read = {(role, name): rest for role, name, *rest in nodes}
-        description, properties = read[('textbox', 'Length over all')]
-        self.assertEqual((description, properties['readonly']), ('6 point 6 3 metres, 21 feet 8 point 9 inches', True))
-        self.assertEqual((read['textbox', 'Frequency'][1]['readonly'], read['button', 'Quit'][0]),
-                         (False, 'Quit this program'))
+        for key, described, read_only in (
+                (('textbox', 'Length over all'), '6 point 6 3 metres, 21 feet 8 point 9 inches', True),
+                (('textbox', 'Frequency'), '21 point 2 5 0 megacycles, Type center of frequency here', False),
+                (('button', 'Quit'), 'Quit this program', None)):
+            self.assertEqual((read[key][0], read[key][1].get('readonly')), (described, read_only))
         for words, heard in (('megacycles', True), ('21 feet 8 point 9 inches', True), ('Mc', False),
                              ("8,9'' )", False), ("( 21' ", False), (window()['said'], True)):
             self.assertEqual(('StaticText', words) in read, heard, words)
@@ -252,38 +238,32 @@ class Window(unittest.TestCase):
 
     def test_quit_ends_and_the_link_starts_again(self):
         control('cmdQuit').click()
-        self.assertEqual(driver.find_element('tag name', 'p').text, 'MorvaneCalc has ended. Start it again')
-        self.assertEqual(driver.find_elements('id', 'frmHaupt'), [])
+        self.assertEqual(driver.find_element('tag name', 'body').text, 'MorvaneCalc has ended. Start it again')
         driver.find_element('link text', 'Start it again').click()
         focused_and_selected('Text1(0)')
 
     def test_colours_in_either_scheme(self):
         seen = {}
-        for scheme in ('light', 'dark'):
-            driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': [{'name': 'prefers-color-scheme',
-                                                                                'value': scheme}]})
-            seen[scheme] = driver.execute_script('return [...arguments].map(e => getComputedStyle(e)).map(s => '
-                                                 's.backgroundColor + " " + s.color)', *map(control, ROW))
+        for mode in ('light', 'dark'):
+            driver.execute_cdp_cmd('Emulation.setEmulatedMedia',
+                                   {'features': [{'name': 'prefers-color-scheme', 'value': mode}]})
+            seen[mode] = [c['colour'] for c in window()['controls']]
         driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': []})
-        boxes = [seen['dark'][ROW[f'Text1({i})']] for i in range(4)]
-        self.assertEqual(boxes, ['rgb(192, 255, 192) rgb(0, 0, 0)'] + ['rgb(255, 255, 128) rgb(0, 0, 0)'] * 3)
-        self.assertEqual([seen['light'][ROW[f'Text1({i})']] for i in range(4)], boxes)
+        boxes = ['rgb(192, 255, 192) rgb(0, 0, 0)'] + ['rgb(255, 255, 128) rgb(0, 0, 0)'] * 3
+        self.assertEqual([[colours[ROW[f'Text1({i})']] for i in range(4)] for colours in seen.values()], [boxes] * 2)
         self.assertNotEqual(seen['dark'][ROW['Label3']], seen['light'][ROW['Label3']])  # the page follows the scheme
 
     def test_phone(self):
         driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
                                {'width': 360, 'height': 640, 'deviceScaleFactor': 3, 'mobile': True})
-        driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True})
         older = driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument',  # a browser with no fromBase64
                                        {'source': 'delete Uint8Array.fromBase64'})
         self.addCleanup(driver.execute_cdp_cmd, 'Page.removeScriptToEvaluateOnNewDocument', older)
         self.addCleanup(driver.execute_cdp_cmd, 'Emulation.clearDeviceMetricsOverride', {})
-        self.addCleanup(driver.execute_cdp_cmd, 'Emulation.setTouchEmulationEnabled', {'enabled': False})
         load(driver, PAGE.as_uri())
         self.assertEqual(driver.execute_script(
-            "return [document.getElementById('frmHaupt').getBoundingClientRect().width, "
-            "document.documentElement.scrollWidth, document.querySelector('input').inputMode, "
-            "document.querySelector('meta[name=viewport]').content]"),
+            "const d = document; return [d.getElementById('frmHaupt').offsetWidth, d.documentElement.scrollWidth, "
+            "d.querySelector('input').inputMode, d.querySelector('[name=viewport]').content]"),
             [360, 360, 'decimal', 'width=device-width, initial-scale=1'])  # zooming allowed
         calculate('7.1')
         self.assertTrue(results(window()['controls']).startswith("19,83|( 65' |0,7'' )"))
