@@ -7,8 +7,8 @@
 # served on 127.0.0.1: installable as an app, and after a first visit
 # working with the server gone and the network off (Site).
 # Usage: page_test.py MorvaneCalc.html [Window|Site]
-import functools
-import http.server
+from functools import partial
+from http.server import SimpleHTTPRequestHandler, ThreadingHTTPServer
 import re
 import shutil
 import struct
@@ -75,7 +75,6 @@ def calculate_rows():  # what every window shows for Calculate: name, frequencie
 PAGE = Path(sys.argv.pop(1)).resolve() if __name__ == '__main__' else None
 LAYOUT = layout()
 ROW = {name: row for row, (_, name, *_) in enumerate(LAYOUT)}
-WIDTH = int(re.search(r'clientWidth = (\d+)', (SOURCE / 'window/layout.h').read_text()).group(1)) / 15
 
 # Every control's text, spoken name, font, colours, place in design pixels,
 # whether its text fits inside it; the focus, its selection, what was said, the warning.
@@ -99,7 +98,7 @@ def setUpModule():
 
 
 def window():
-    return driver.execute_script(SNAPSHOT, WIDTH)
+    return driver.execute_script(SNAPSHOT, LAYOUT[ROW['Label3']][2][2])  # the address spans the window's width
 
 
 def control(name):
@@ -197,6 +196,7 @@ class Window(unittest.TestCase):
         driver.execute_cdp_cmd('Browser.grantPermissions', {'permissions': ['clipboardReadWrite']})
         driver.execute_async_script("navigator.clipboard.writeText('9x-9').then(arguments[0])")
         driver.execute_cdp_cmd('Input.dispatchKeyEvent', {'type': 'keyDown', 'modifiers': 2, 'commands': ['paste']})
+        self.assertTrue(control('Text1(0)').get_attribute('aria-description').startswith('9x-9 megacycles'))
         self.assertIn('is not a number', calculate(None))
         for text, kept in (('7.1', '7,1'), ('a-7 x1', '71'), ('7,1,', '7,1'), ('1.2.', '1,2')):
             for how in ('composed', 'keys', 'phone'):  # the first as a phone's keyboard may compose a word
@@ -211,9 +211,8 @@ class Window(unittest.TestCase):
                          [ROW[name] for name in ('Text1(1)', 'Text1(2)', 'Text1(3)', 'cmdCalc', 'cmdQuit')])
         ActionChains(driver).key_down(Keys.SHIFT).send_keys(Keys.TAB, Keys.TAB).key_up(Keys.SHIFT).perform()
         focused_and_selected('Text1(3)')
-        for key, name in [(key, name) for key in (Keys.ENTER, Keys.ESCAPE) for name in ('Text1(0)', 'cmdCalc')]:
-            control(name).send_keys(key)
-            self.assertEqual(control('Text1(1)').get_attribute('value'), ' ', (key, name))
+        [control(name).send_keys(key) for key in (Keys.ENTER, Keys.ESCAPE) for name in ('Text1(0)', 'cmdCalc')]
+        self.assertEqual(control('Text1(1)').get_attribute('value'), ' ')  # nothing calculated
         control('Text1(1)').click()  # which selects the whole text; a second click places the caret
         focused_and_selected('Text1(1)')
         control('Text1(1)').click()
@@ -228,9 +227,9 @@ class Window(unittest.TestCase):
                 (('textbox', 'Frequency'), '21 point 2 5 0 megacycles, Type center of frequency here', False),
                 (('button', 'Quit'), 'Quit this program', None)):
             self.assertEqual((read[key][0], read[key][1].get('readonly')), (described, read_only))
-        for words, heard in (('megacycles', True), ('21 feet 8 point 9 inches', True), ('Mc', False),
-                             ("8,9'' )", False), ("( 21' ", False), (window()['said'], True)):
-            self.assertEqual(('StaticText', words) in read, heard, words)
+        heard = [name for role, name in read if role == 'StaticText']
+        self.assertLessEqual({'megacycles', '21 feet 8 point 9 inches', window()['said']}, set(heard))
+        self.assertEqual([name for name in heard if name == 'Mc' or "'" in name], [])  # nor feet and inches as shown
         self.assertEqual([p['live'] for *_, p in nodes if 'live' in p], ['polite'])
         self.assertTrue(window()['said'].startswith('Length over all: 6 point 6 3 metres, 21 feet'))
         calculate('0', answer=False)
@@ -255,10 +254,10 @@ class Window(unittest.TestCase):
 
     def test_phone(self):
         driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
-                               {'width': 360, 'height': 640, 'deviceScaleFactor': 3, 'mobile': True})
-        older = driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument',  # a browser with no fromBase64
-                                       {'source': 'delete Uint8Array.fromBase64'})
-        self.addCleanup(driver.execute_cdp_cmd, 'Page.removeScriptToEvaluateOnNewDocument', older)
+                               dict(width=360, height=640, deviceScaleFactor=3, mobile=True))
+        # It starts in a browser that has no Uint8Array.fromBase64 too.
+        self.addCleanup(driver.execute_cdp_cmd, 'Page.removeScriptToEvaluateOnNewDocument', driver.execute_cdp_cmd(
+            'Page.addScriptToEvaluateOnNewDocument', dict(source='delete Uint8Array.fromBase64')))
         self.addCleanup(driver.execute_cdp_cmd, 'Emulation.clearDeviceMetricsOverride', {})
         load(driver, PAGE.as_uri())
         self.assertEqual(driver.execute_script(
@@ -275,13 +274,13 @@ class Window(unittest.TestCase):
 
 class Site(unittest.TestCase):
     def test_installs_and_works_offline_after_a_first_visit(self):
-        handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=PAGE.parent / 'site')
-        server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+        site = PAGE.with_name('site')
+        server = ThreadingHTTPServer(('127.0.0.1', 0), partial(SimpleHTTPRequestHandler, directory=site))
         threading.Thread(target=server.serve_forever, daemon=True).start()
         load(driver, f'http://127.0.0.1:{server.server_port}/')
         wait(driver, lambda d: d.execute_script('return navigator.serviceWorker.controller !== null'))
         self.assertEqual(driver.execute_cdp_cmd('Page.getInstallabilityErrors', {})['installabilityErrors'], [])
-        self.assertEqual([struct.unpack('>8x8xII', (PAGE.parent / f'site/icon-{size}.png').read_bytes()[:24])
+        self.assertEqual([struct.unpack('>8x8xII', (site / f'icon-{size}.png').read_bytes()[:24])
                           for size in (192, 512)], [(192, 192), (512, 512)])
         server.shutdown()
         server.server_close()  # connections refused, as from a server that is gone
