@@ -6,6 +6,7 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -48,13 +49,17 @@ Parsed readPlain(const std::string &plain)
 std::string printed(double x, std::chars_format format, int precision)
 {
     std::array<char, 64> buffer{};
-#if defined(__wasi__)
-    // The web page's C library prints as exactly and has no other locale;
-    // libc++'s to_chars with a precision would bring 130 KiB of tables into
-    // the page.
+#if defined(__wasi__) || defined(_WIN32)
+    // The web page's C library, and mingw-w64's own printf that the Windows
+    // program links in, print as exactly; the C++ library's to_chars with a
+    // precision would bring 130 to 170 KiB of tables into the page and the
+    // .exe. Their point is the process locale's, which a program may change.
     const char *spec = format == std::chars_format::fixed ? "%.*f" : "%.*g";
     const int length = std::snprintf(buffer.data(), buffer.size(), spec, precision, x);
-    return {buffer.data(), static_cast<std::size_t>(std::clamp(length, 0, static_cast<int>(buffer.size()) - 1))};
+    std::string text(buffer.data(),
+                     static_cast<std::size_t>(std::clamp(length, 0, static_cast<int>(buffer.size()) - 1)));
+    std::ranges::replace(text, *std::localeconv()->decimal_point, '.');
+    return text;
 #else
     return {buffer.data(), std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, format, precision).ptr};
 #endif

@@ -2,6 +2,8 @@
 // Copyright (C) 2026 QQ7NV
 #include "window/win32/frmhaupt.h"
 
+#include <cstdlib>
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int show)
 {
     frmHaupt window(instance);
@@ -15,3 +17,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     }
     return static_cast<int>(message.wParam);
 }
+
+// A window program has no console for the C++ library's own handler to
+// print an uncaught exception's name on; it would bring a 45 KiB demangler
+// into the program to write it there.
+namespace __gnu_cxx {
+void __verbose_terminate_handler()
+{
+    std::abort();
+}
+} // namespace __gnu_cxx
