@@ -2,7 +2,11 @@
 // Copyright (C) 2026 QQ7NV
 #include "window/win32/accessible.h"
 
+#include <commctrl.h>
 #include <oleacc.h>
+
+#include <array>
+#include <utility>
 
 namespace {
 
@@ -81,8 +85,20 @@ public:
     {
         return m_system->get_accValue(child, value);
     }
+    // By the control's class, as Windows' own objects give it; wine's give
+    // a Static or Button control only the role of a window's client area.
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override
     {
+        constexpr std::array<std::pair<const wchar_t *, LONG>, 3> roles{
+            {{WC_STATICW, ROLE_SYSTEM_STATICTEXT}, {WC_EDITW, ROLE_SYSTEM_TEXT}, {WC_BUTTONW, ROLE_SYSTEM_PUSHBUTTON}}};
+        std::array<wchar_t, 16> kind{};
+        GetClassNameW(m_control, kind.data(), kind.size());
+        for (const auto &[name, own] : roles)
+            if (child.vt == VT_I4 && child.lVal == CHILDID_SELF && lstrcmpiW(kind.data(), name) == 0) {
+                role->vt = VT_I4;
+                role->lVal = own;
+                return S_OK;
+            }
         return m_system->get_accRole(child, role);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override

@@ -210,7 +210,7 @@ private slots:
         const QString others = " !\"#$%&'()*+-/:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~";
         // clang-format off
         QTest::newRow("digits") << 0 << typed("0123456789") << "0123456789";
-        QTest::newRow("point types a comma") << 0 << typed("7.1") << "7,1";
+        QTest::newRow("point types a comma, a second refused") << 0 << typed("7.1,") << "7,1";
         QTest::newRow("comma types a comma") << 0 << Keys{{Qt::Key_Backspace, {}, "\b"}} + typed(",5") << ",5";
         QTest::newRow("second comma over the selection") << 0 << typed(",.") << "21,250";
         QTest::newRow("minus, letters, blanks, signs") << 0 << typed(others) << "21,250";

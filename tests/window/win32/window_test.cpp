@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -35,10 +37,12 @@ std::string utf8(std::wstring_view text)
     return bytes;
 }
 
+// Asked of the control itself, also in another process.
 std::wstring windowText(HWND window)
 {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    std::wstring text(static_cast<std::size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
     return text;
 }
 
@@ -58,7 +62,7 @@ Messages typed(std::wstring_view characters)
 
 // What a screen reader gets from the control's own object (oleacc): its
 // name, its description, or whether it passes the control over.
-enum class Asked : std::uint8_t { name, description, passedOver };
+enum class Asked : std::uint8_t { name, description, passedOver, role };
 std::string heard(HWND control, Asked asked = Asked::name)
 {
     constexpr IID accessibleId{0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
@@ -70,11 +74,17 @@ std::string heard(HWND control, Asked asked = Asked::name)
     self.vt = VT_I4;
     VARIANT state{};
     BSTR words = nullptr;
-    const HRESULT result = asked == Asked::passedOver    ? object->get_accState(self, &state)
+    VARIANT role{};
+    std::array<wchar_t, 40> roleName{};
+    if (asked == Asked::role && SUCCEEDED(object->get_accRole(self, &role)))
+        GetRoleTextW(role.lVal, roleName.data(), roleName.size());
+    const HRESULT result = asked >= Asked::passedOver    ? object->get_accState(self, &state)
                            : asked == Asked::description ? object->get_accDescription(self, &words)
                                                          : object->get_accName(self, &words);
     object->Release();
-    std::string text = asked == Asked::passedOver   ? (state.lVal & STATE_SYSTEM_INVISIBLE ? "passed over" : "heard")
+    std::string text = asked == Asked::role
+                           ? utf8(roleName.data()) + (state.lVal & STATE_SYSTEM_READONLY ? " read-only" : "")
+                       : asked == Asked::passedOver ? (state.lVal & STATE_SYSTEM_INVISIBLE ? "passed over" : "heard")
                        : SUCCEEDED(result) && words ? utf8(words)
                                                     : "(none)";
     SysFreeString(words);
@@ -204,6 +214,9 @@ TEST_F(Win32Window, StartsAsDesigned)
               "Label4(2) ( 00'|Label2(7) 00,0'' )|Label2(8) 00,0'' )|Label2(9) 00,0'' )");
     EXPECT_EQ(GetFocus(), control(Text1));
     EXPECT_EQ(selectedText(control(Text1)), "21,250");
+    // An arrow over the window between its controls.
+    EXPECT_EQ(GetClassLongPtrW(m_window->handle(), GCLP_HCURSOR),
+              reinterpret_cast<ULONG_PTR>(LoadCursorW(nullptr, IDC_ARROW)));
 
     // The colours each box asks its window for, as it paints.
     HDC dc = CreateCompatibleDC(nullptr);
@@ -291,6 +304,21 @@ TEST_F(Win32Window, CalculatesEachRowAsEveryWindowDoes)
             shown += std::string(r ? "|" : "") + text(Text1, r + 1) + '|' + text(Label4, r) + '|' + text(Label2, r + 7)
                      + '|' + (text(Label4, r) == "( 00'" ? "" : heard(control(Label4, r)));
         EXPECT_EQ(shown, row.results);
+        // Each whole-feet label's text whole inside it, its right edge where the layout puts it.
+        for (int r = 0; r < 3; ++r) {
+            HWND label = control(Label4, r);
+            RECT place{};
+            GetWindowRect(label, &place);
+            MapWindowPoints(nullptr, m_window->handle(), reinterpret_cast<POINT *>(&place), 2);
+            const std::wstring shownText = windowText(label);
+            SIZE extent{};
+            HDC dc = GetDC(label);
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+            GetTextExtentPoint32W(dc, shownText.c_str(), static_cast<int>(shownText.size()), &extent);
+            ReleaseDC(label, dc);
+            EXPECT_EQ(place.right, layout::pixelRect(layout::controls.at(layout::rowOf(Label4, r)), 96).right);
+            EXPECT_LE(extent.cx, place.right - place.left) << utf8(shownText);
+        }
         EXPECT_EQ(std::exchange(warnings, {}),
                   row.warning ? std::vector<std::string>{std::string("MorvaneCalc by QQ7NV: ") + row.warning}
                               : std::vector<std::string>{});
@@ -317,7 +345,7 @@ TEST_F(Win32Window, TakesOnlyWhatANumberHolds)
     // clang-format off
     const std::vector<KeysRow> rows{
         {"digits", 0, typed(L"0123456789"), "0123456789"},
-        {"point types a comma", 0, typed(L"7.1"), "7,1"},
+        {"point types a comma, a second refused", 0, typed(L"7.1,"), "7,1"},
         {"comma types a comma", 0, typed(L"\b,5"), ",5"},
         {"second comma over the selection", 0, typed(L",."), "21,250"},
         {"minus, letters, blanks, signs", 0, typed(others), "21,250"},
@@ -394,19 +422,21 @@ TEST_F(Win32Window, ScreenReadersHearNamesAndLengths)
         said += heard(control(Text1, box)) + ": " + heard(control(Text1, box), Asked::description) + '|';
     said += heard(control(Label2)) + '|' + heard(control(Label4)) + '|' + heard(control(cmdQuit), Asked::description)
             + '|' + heard(control(Label4), Asked::passedOver) + '|' + heard(control(Label2, 7), Asked::passedOver);
+    for (HWND c : {control(Text1), control(Text1, 1), control(Label1), control(cmdCalc)})
+        said += '|' + heard(c, Asked::role) + (GetWindowLongW(c, GWL_EXSTYLE) & WS_EX_CLIENTEDGE ? " sunken" : "");
     EXPECT_EQ(said,
               "passed over|Frequency: 21 point 2 5 0 megacycles, Type center of frequency here|Length over all: 6 "
               "point 6 3 metres, 21 feet 8 point 9 inches|Length of coaxial cable: 4 point 6 8 metres, 15 feet 4 "
               "point 2 inches|Length of stub: 0 point 9 7 metres, 3 feet 2 point 4 inches|megacycles|21 feet 8 point "
-              "9 inches|Quit this program|heard|passed over");
+              "9 inches|Quit this program|heard|passed over|text sunken|text read-only sunken|static text|push button");
 }
 
-// MorvaneCalc.exe started as a user starts it, in a process of its own: its
-// window comes up, Calculate at 7,1 shows the worked example's lengths, and
-// Quit and the close box each end it at once with exit code 0. The commands
-// given after the program run while it runs, and each must refuse with exit
-// code 2 and change nothing, as the installer and the uninstaller do: run
-// silently (/S) without a word, else saying why in a message box.
+// MorvaneCalc.exe started as a user starts it, in a process of its own, and
+// driven through the system's input, so that every key and click goes
+// through the program's own message loop and the dialog manager. The
+// commands given after the program run while it runs, and each must refuse
+// with exit code 2 and change nothing, as the installer and the uninstaller
+// do: run silently (/S) without a word, else saying why in a message box.
 std::vector<std::wstring> arguments; // MorvaneCalc.exe, then the commands it refuses
 
 PROCESS_INFORMATION start(std::wstring command)
@@ -429,30 +459,160 @@ std::string ending(const PROCESS_INFORMATION &process)
             PostMessageW(box, WM_COMMAND, IDOK, 0);
     DWORD exitCode = 255;
     GetExitCodeProcess(process.hProcess, &exitCode);
+    TerminateProcess(process.hProcess, exitCode);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return std::to_string(exitCode) + ' ' + utf8(said.data()).substr(0, 38); // the words its two boxes share
 }
 
-TEST(MorvaneCalcExe, CalculatesRefusesToBeReplacedAndEndsByQuitOrItsCloseBox)
-{
-    for (const bool closeBox : {false, true}) {
-        const PROCESS_INFORMATION program = start(arguments.at(0));
-        ASSERT_EQ(WaitForInputIdle(program.hProcess, 120000), 0U); // its window made, its loop waiting
-        HWND window = FindWindowW(L"MorvaneCalc.frmHaupt", nullptr);
-        SetDlgItemTextW(window, 103, L"7,1");             // Text1(0)
-        SendDlgItemMessageW(window, 112, BM_CLICK, 0, 0); // cmdCalc
-        std::array<char, 32> text{};                      // Text1(1) to Text1(3), in ASCII
-        for (const auto &[box, length] : {std::pair{109, "19,83"}, std::pair{110, "14"}, std::pair{111, "2,92"}})
-            EXPECT_EQ(std::string(text.data(), GetDlgItemTextA(window, box, text.data(), text.size())), length);
-        for (std::size_t command = 1; command < arguments.size() && !closeBox; ++command) // silent with /S
-            EXPECT_EQ(ending(start(arguments[command])),
-                      arguments[command].find(L" /S") == std::wstring::npos ? "2 MorvaneCalc is running. Quit it, then "
-                                                                            : "2 ");
-        const HWND end = closeBox ? window : GetDlgItem(window, 113); // the close box, or cmdQuit
-        PostMessageW(end, closeBox ? WM_SYSCOMMAND : BM_CLICK, closeBox ? SC_CLOSE : 0, 0);
-        EXPECT_EQ(ending(program), "0 ");
+// What the user does: a press on a control's middle, the mouse moved by dx
+// pixels while it is held, and the release; then keys pressed and released
+// in turn, inside a held modifier.
+struct Input {
+    std::vector<WORD> keys{};
+    WORD modifier = 0;
+    layout::Array clicked = Text1;
+    int index = -1; // the clicked control's; -1: no click
+    int dx = 0;
+};
+
+class MorvaneCalcExe : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_process = start(arguments.at(0));
+        ASSERT_EQ(WaitForInputIdle(m_process.hProcess, 120000), 0U); // its window made, its loop waiting
+        m_window = FindWindowW(L"MorvaneCalc.frmHaupt", nullptr);
+        ASSERT_TRUE(until([this] { return focus() == control(Text1); }));
     }
+    void TearDown() override { EXPECT_EQ(ending(m_process), "0 "); }
+
+    [[nodiscard]] HWND control(layout::Array array, int index = 0) const
+    {
+        return GetDlgItem(m_window, 100 + static_cast<int>(layout::rowOf(array, index))); // as the window numbers them
+    }
+    [[nodiscard]] HWND focus() const
+    {
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof thread;
+        GetGUIThreadInfo(m_process.dwThreadId, &thread);
+        return thread.hwndFocus;
+    }
+    // Whether the condition comes to hold within ten seconds.
+    static bool until(const std::function<bool()> &condition)
+    {
+        for (int wait = 0; wait < 500 && !condition(); ++wait)
+            Sleep(20);
+        return condition();
+    }
+    // The input, then what the window shows once the focus has come to the
+    // control named, which the input's last key moves it to: the program has
+    // handled all of the input then. The focus, and the four boxes' texts
+    // with what is selected of each in brackets.
+    std::string after(const Input &input, layout::Array array, int index = 0)
+    {
+        std::vector<INPUT> events;
+        const auto add = [&](DWORD type, WORD key, DWORD flags, POINT at = {}) {
+            INPUT &event = events.emplace_back(INPUT{});
+            event.type = type;
+            event.ki.wVk = key; // keyboard
+            event.ki.dwFlags = flags;
+            if (type == INPUT_MOUSE) { // absolute, from 0 to 65536 across the screen
+                const int width = GetSystemMetrics(SM_CXSCREEN);
+                const int height = GetSystemMetrics(SM_CYSCREEN);
+                event.mi = MOUSEINPUT{(at.x * 65536 + width - 1) / width,
+                                      (at.y * 65536 + height - 1) / height,
+                                      0,
+                                      flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+                                      0,
+                                      0};
+            }
+        };
+        if (input.index >= 0) {
+            RECT r{};
+            GetWindowRect(control(input.clicked, input.index), &r);
+            const POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+            add(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTDOWN, middle);
+            add(INPUT_MOUSE, 0, 0, {middle.x + input.dx, middle.y});
+            add(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTUP, {middle.x + input.dx, middle.y});
+        }
+        if (input.modifier)
+            add(INPUT_KEYBOARD, input.modifier, 0);
+        for (const WORD key : input.keys) {
+            add(INPUT_KEYBOARD, key, 0);
+            add(INPUT_KEYBOARD, key, KEYEVENTF_KEYUP);
+        }
+        if (input.modifier)
+            add(INPUT_KEYBOARD, input.modifier, KEYEVENTF_KEYUP);
+        if (m_lost) // the rest of the walk would only wait
+            return "";
+        SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+        m_lost = !until([&] { return focus() == control(array, index); });
+        if (m_lost) {
+            TerminateProcess(m_process.hProcess, 1);
+            return "(the focus stayed on " + name(focus()) + ")";
+        }
+        std::string shown = name(focus());
+        for (int box = 0; box < 4; ++box) {
+            const std::wstring all = windowText(control(Text1, box));
+            const auto range = static_cast<DWORD>(SendMessageW(control(Text1, box), EM_GETSEL, 0, 0));
+            shown += ' ' + utf8(all.substr(0, LOWORD(range)));
+            shown += LOWORD(range) == HIWORD(range)
+                         ? ""
+                         : '[' + utf8(all.substr(LOWORD(range), HIWORD(range) - LOWORD(range))) + ']';
+            shown += utf8(all.substr(HIWORD(range)));
+        }
+        return shown;
+    }
+    [[nodiscard]] std::string name(HWND control) const
+    {
+        const auto row = static_cast<std::size_t>(GetDlgCtrlID(control) - 100);
+        return GetParent(control) == m_window ? layout::objectName(layout::controls.at(row)) : "(none)";
+    }
+
+    PROCESS_INFORMATION m_process{};
+    HWND m_window = nullptr;
+    bool m_lost = false;
+};
+
+// Typing, a second comma after the first refused, Enter and Escape pressing
+// nothing; Tab and Shift+Tab in the order the controls take the focus, each
+// box reached selected whole; Calculate by Space; the commands refused
+// while it runs; Quit by Space.
+TEST_F(MorvaneCalcExe, ByKeyboard)
+{
+    std::string seen;
+    for (const auto &[input, array, index] : std::vector<std::tuple<Input, layout::Array, int>>{
+             {{{'7', VK_OEM_PERIOD, '1', VK_OEM_COMMA, VK_RETURN, VK_ESCAPE, VK_TAB}}, Text1, 1},
+             {{{VK_TAB}, VK_SHIFT}, Text1, 0},
+             {{{VK_TAB, VK_TAB}, VK_SHIFT}, cmdCalc, 0},
+             {{{VK_SPACE, VK_TAB, VK_TAB, VK_TAB}}, Text1, 1},
+             {{{VK_TAB, VK_TAB, VK_TAB, VK_TAB}}, cmdQuit, 0}})
+        seen += after(input, array, index) + '|';
+    EXPECT_EQ(seen,
+              "Text1(1) 7,1 [ ]    |Text1(0) [7,1] [ ]    |cmdCalc [7,1] [ ]    |Text1(1) [7,1] [19,83] 14 2,92|"
+              "cmdQuit [7,1] [19,83] [14] [2,92]|");
+    for (std::size_t command = 1; command < arguments.size(); ++command) // silent with /S
+        EXPECT_EQ(ending(start(arguments[command])),
+                  arguments[command].find(L" /S") == std::wstring::npos ? "2 MorvaneCalc is running. Quit it, then "
+                                                                        : "2 ");
+    after({{VK_SPACE}}, cmdQuit);
+}
+
+// Calculate by mouse; a press into a box that has not the focus selects all
+// of it, also when the mouse moves before the release; Quit by mouse.
+TEST_F(MorvaneCalcExe, ByMouse)
+{
+    std::string seen = after({{VK_TAB}, 0, cmdCalc, 0}, cmdQuit) + '|';
+    seen += after({{VK_TAB}, 0, Text1, 2, -20}, Text1, 3);
+    EXPECT_EQ(seen, "cmdQuit [21,250] 6,63 4,68 0,97|Text1(3) [21,250] 6,63 [4,68] [0,97]");
+    after({{}, 0, cmdQuit, 0}, cmdQuit);
+}
+
+// Alt+F4, as the window menu's Close and the close box, ends it too.
+TEST_F(MorvaneCalcExe, ByItsCloseBox)
+{
+    after({{VK_F4}, VK_MENU}, Text1);
 }
 
 } // namespace
