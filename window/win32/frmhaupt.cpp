@@ -389,6 +389,7 @@ LRESULT frmHaupt::onBoxMessage(int Index, HWND box, UINT message, WPARAM wParam,
         return result;
     }
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: // the second press of a double click, when the focus went elsewhere in between
         // The press that brings the focus would put the caret where it
         // landed and undo the selection the focus made.
         if (GetFocus() != box) {
