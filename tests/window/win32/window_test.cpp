@@ -30,11 +30,10 @@ std::string nameOf(HWND control)
 
 std::string utf8(std::wstring_view text)
 {
-    const auto size = static_cast<int>(text.size());
     std::string bytes(text.size() * 3, '\0');
-    bytes.resize(static_cast<std::size_t>(
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), size * 3, nullptr, nullptr)));
-    return bytes;
+    const int size = static_cast<int>(text.size());
+    return bytes.substr(0,
+                        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), size * 3, nullptr, nullptr));
 }
 
 // Asked of the control itself, also in another process.
@@ -53,10 +52,17 @@ std::string selectedText(HWND box)
 }
 
 // What a screen reader gets from a control's own object (oleacc), as
-// "name: description (role, its states)".
+// "name: description (role, its states)"; and whether the object of the
+// control as a window, which the system gives, is there too.
 std::string heard(HWND control)
 {
     constexpr IID accessibleId{0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    IAccessible *window = nullptr;
+    AccessibleObjectFromWindow(
+        control, static_cast<DWORD>(OBJID_WINDOW), accessibleId, reinterpret_cast<void **>(&window));
+    if (!window)
+        return "(no window object)";
+    window->Release();
     IAccessible *object = nullptr;
     if (FAILED(AccessibleObjectFromWindow(
             control, static_cast<DWORD>(OBJID_CLIENT), accessibleId, reinterpret_cast<void **>(&object))))
@@ -116,7 +122,6 @@ protected:
         m_window = std::make_unique<frmHaupt>(GetModuleHandleW(nullptr));
         ShowWindow(m_window->handle(), SW_SHOW);
         pump();
-        setClipboard(m_window->handle(), L"99 -x");
     }
     void TearDown() override
     {
@@ -193,26 +198,23 @@ TEST_F(Win32Window, StartsAsDesigned)
     EXPECT_EQ(GetClassLongPtrW(m_window->handle(), GCLP_HCURSOR),
               reinterpret_cast<ULONG_PTR>(LoadCursorW(nullptr, IDC_ARROW)));
 
-    // The colours each box asks its window for, as it paints.
+    // The colours each box asks its window for as it paints: its fill, behind
+    // its text, and its text, as 0xBBGGRR. The read-only ones ask as Static controls do.
     HDC dc = CreateCompatibleDC(nullptr);
     std::string colours;
     for (int box = 0; box < 4; ++box) {
-        const bool readOnly = GetWindowLongW(control(Text1, box), GWL_STYLE) & ES_READONLY;
-        const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(m_window->handle(),
-                                                                 readOnly ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
-                                                                 reinterpret_cast<WPARAM>(dc),
-                                                                 reinterpret_cast<LPARAM>(control(Text1, box))));
+        const auto painted = reinterpret_cast<LPARAM>(control(Text1, box));
+        const LRESULT brush = SendMessageW(
+            m_window->handle(), box ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), painted);
         LOGBRUSH fill{};
-        GetObjectW(brush, sizeof fill, &fill);
-        for (const COLORREF c : {fill.lbColor, GetBkColor(dc), GetTextColor(dc)})
-            colours += std::to_string(GetRValue(c)) + ',' + std::to_string(GetGValue(c)) + ','
-                       + std::to_string(GetBValue(c)) + (readOnly ? " read-only " : " ");
+        GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof fill, &fill);
+        for (const COLORREF c : {fill.lbColor, GetBkColor(dc), GetTextColor(dc)}) {
+            std::array<char, 8> hex{};
+            colours += std::string(hex.data(), std::snprintf(hex.data(), hex.size(), "%06lx ", c));
+        }
     }
     DeleteDC(dc);
-    EXPECT_EQ(colours,
-              "192,255,192 192,255,192 0,0,0 255,255,128 read-only 255,255,128 read-only 0,0,0 read-only "
-              "255,255,128 read-only 255,255,128 read-only 0,0,0 read-only 255,255,128 read-only 255,255,128 "
-              "read-only 0,0,0 read-only ");
+    EXPECT_EQ(colours, "c0ffc0 c0ffc0 000000 80ffff 80ffff 000000 80ffff 80ffff 000000 80ffff 80ffff 000000 ");
 
     HWND toolTips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); // the only one in its own wine prefix
     std::array<wchar_t, 80> tip{};
@@ -301,19 +303,21 @@ TEST_F(Win32Window, CalculatesEachRowAsEveryWindowDoes)
 // and Calculate says what is wrong with it, whatever its length.
 TEST_F(Win32Window, PasteIsJudgedByCalculate)
 {
-    // After the frequency, or over all of it.
-    for (const std::wstring &pasted : {std::wstring(L"99 -x\U0001F4E1"), std::wstring(100000, L'9')}) {
+    // Before the frequency, or over all of it.
+    for (const std::wstring &pasted : {std::wstring(L"\U0001F4E199 -x"), std::wstring(100000, L'9')}) {
         const bool over = pasted.size() > 10;
         setClipboard(m_window->handle(), pasted);
         SetFocus(control(Text1));
-        SendMessageW(control(Text1), EM_SETSEL, over ? 0 : 6, over ? -1 : 6);
+        SendMessageW(control(Text1), EM_SETSEL, 0, over ? -1 : 0);
         PostMessageW(control(Text1), WM_CHAR, 'p', 0); // "&Paste", once the menu is up
         SendMessageW(control(Text1), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control(Text1)), MAKELPARAM(-1, -1));
         pump();
         EXPECT_EQ(selectedText(control(Text1)), "");
         calculateAt(); // which reads the box's text as it is
         EXPECT_EQ(m_window->workingValues().FrequencyText.substr(0, 15),
-                  over ? "999999999999999" : "21,25099 -x\xF0\x9F\x93\xA1");
+                  over ? "999999999999999"
+                       : "\xF0\x9F\x93\xA1"
+                         "99 -x21,250");
         EXPECT_NE(std::exchange(warnings, {}).at(0).find(over ? "too large" : "not a number"), std::string::npos);
         EXPECT_EQ(selectedText(control(Text1)), text(Text1)); // all of it, a character beyond 16 bits included
     }
@@ -369,8 +373,8 @@ std::string ending(const PROCESS_INFORMATION &process)
     DWORD exitCode = 255;
     GetExitCodeProcess(process.hProcess, &exitCode);
     TerminateProcess(process.hProcess, exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    for (HANDLE handle : {process.hThread, process.hProcess})
+        CloseHandle(handle);
     return std::to_string(exitCode) + ' ' + utf8(said.data()).substr(0, 38); // the words its two boxes share
 }
 
@@ -498,13 +502,12 @@ protected:
 // while it runs; Quit by Space.
 TEST_F(MorvaneCalcExe, ByKeyboard)
 {
-    EXPECT_EQ(walk({{typed(L"7.1,") + L"\r\x1B\t", Text1, 1},
-                    {{shift | '\t'}, Text1},
-                    {{shift | '\t', shift | '\t'}, cmdCalc},
-                    {L" \t\t\t", Text1, 1},
-                    {L"\t\t\t\t", cmdQuit}}),
+    // clang-format off
+    EXPECT_EQ(walk({{typed(L"7.1,") + L"\r\x1B\t", Text1, 1}, {{shift | '\t'}, Text1}, {{shift | '\t', shift | '\t'}, cmdCalc},
+                    {L" \t\t\t", Text1, 1}, {L"\t\t\t\t", cmdQuit}}),
               "Text1(1) 7,1 [ ]    |Text1(0) [7,1] [ ]    |cmdCalc [7,1] [ ]    |Text1(1) [7,1] [19,83] 14 2,92|"
               "cmdQuit [7,1] [19,83] [14] [2,92]|");
+    // clang-format on
     for (std::size_t command = 1; command < arguments.size(); ++command) // silent with /S
         EXPECT_EQ(ending(start(arguments[command])),
                   arguments[command].find(L" /S") == std::wstring::npos ? "2 MorvaneCalc is running. Quit it, then "
@@ -513,22 +516,23 @@ TEST_F(MorvaneCalcExe, ByKeyboard)
 }
 
 // The keys each box takes and refuses, typed with all of its text selected
-// as Tab brings the focus, and taken away again by Shift+Tab or Tab: Backspace, Delete, Enter and
-// Escape, Ctrl+C, Ctrl+X, Ctrl+V, Ctrl+A and Ctrl+Z, minus, letters, blanks
-// and signs; in a result box, digits. Typing never calculates, and no key
-// reaches the clipboard. Then Alt+F4 ends the program as its close box does.
+// as Tab brings the focus, which Shift+Tab or Tab takes away again:
+// Backspace, Delete, Enter and Escape, Ctrl+C, Ctrl+X, Ctrl+V, Ctrl+A and
+// Ctrl+Z, minus, letters, blanks and signs; in a result box, digits.
+// Typing never calculates, and no key reaches the clipboard. Then Alt+F4
+// ends the program as its close box does.
 TEST_F(MorvaneCalcExe, TakesOnlyWhatANumberHolds)
 {
+    setClipboard(CreateWindowExW(0, WC_STATICW, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr),
+                 L"99 -x");
     const DWORD copies = GetClipboardSequenceNumber();
     std::string shown = walk({{{shift | '\t'}, cmdQuit}});
-    const std::vector<std::wstring> rows{
-        typed(L"0123456789"),
-        typed(L"\b,5"),
-        typed(L",."),
-        {VK_END, '\b', VK_HOME, VK_DELETE, '\r', 0x1B},
-        {ctrl | 'C', ctrl | 'X', VK_END, ctrl | 'V'},
+    // clang-format off
+    const std::vector<std::wstring> rows{typed(L"0123456789"), typed(L"\b,5"), typed(L",."),
+        {VK_END, '\b', VK_HOME, VK_DELETE, '\r', 0x1B}, {ctrl | 'C', ctrl | 'X', VK_END, ctrl | 'V'},
         {VK_END, ctrl | 'A', '5', ctrl | 'Z'},
         typed(L" !\"#$%&'()*+-/:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~")};
+    // clang-format on
     for (std::size_t row = 0; row < rows.size();
          ++row) { // into the frequency box from Quit, or back from the result box
         SendMessageW(control(Text1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"21,250"));
@@ -550,12 +554,12 @@ TEST_F(MorvaneCalcExe, TakesOnlyWhatANumberHolds)
 // Quit by mouse.
 TEST_F(MorvaneCalcExe, ByMouse)
 {
-    EXPECT_EQ(walk({{L"\t", cmdQuit, 0, cmdCalc, 0},
-                    {L"\t", Text1, 3, Text1, 2, -20},
-                    {L"", Text1, 2, Text1, 2},
+    // clang-format off
+    EXPECT_EQ(walk({{L"\t", cmdQuit, 0, cmdCalc, 0}, {L"\t", Text1, 3, Text1, 2, -20}, {L"", Text1, 2, Text1, 2},
                     {L"\t", Text1, 3, Text1, 2}}),
               "cmdQuit [21,250] 6,63 4,68 0,97|Text1(3) [21,250] 6,63 [4,68] [0,97]|"
               "Text1(2) [21,250] 6,63 [4,68] [0,97]|Text1(3) [21,250] 6,63 4,68 [0,97]|");
+    // clang-format on
     walk({{L"", cmdQuit, 0, cmdQuit, 0}});
 }
 
