@@ -11,8 +11,7 @@
 #   check_windows_files.sh OBJDUMP WINDRES CMAKE MorvaneCalc.exe SETUP.exe PORTABLE.zip MOST
 set -eu
 objdump=$1 windres=$2 cmake=$3 program=$4 setup=$5 most=$7
-size=$(wc -c <"$program")
-[ "$most" = 0 ] || [ "$size" -le "$most" ] || { echo "$program is $size bytes, more than $most"; exit 1; }
+[ "$most" = 0 ] || [ "$(wc -c <"$program")" -le "$most" ] || { echo "$program is more than $most bytes"; exit 1; }
 imports=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: *//p' | tr 'A-Z' 'a-z')
 others=$(echo "$imports" | grep -vx -e kernel32.dll -e user32.dll -e gdi32.dll -e comctl32.dll -e ole32.dll \
     -e oleacc.dll -e oleaut32.dll -e msvcrt.dll || true)
