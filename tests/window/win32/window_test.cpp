@@ -69,8 +69,7 @@ std::string heard(HWND control)
     }
     VARIANT self{}; // CHILDID_SELF
     self.vt = VT_I4;
-    std::array<VARIANT, 2> roleAndState{};
-    auto &[role, state] = roleAndState;
+    VARIANT role{}, state{};
     std::array<BSTR, 2> words{};
     std::array<wchar_t, 40> roleName{};
     object->get_accName(self, &words[0]);
@@ -272,6 +271,9 @@ TEST_F(Win32Window, LaysOutAtEachDpi)
         const auto font = reinterpret_cast<HFONT>(SendMessageW(control(Label1), WM_GETFONT, 0, 0));
         SendMessageW(m_window->handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
         EXPECT_EQ(GetObjectType(font), 0U); // deleted once no control used it
+        RECT outer{};
+        GetWindowRect(m_window->handle(), &outer);
+        EXPECT_EQ(outer.left * 1000 + outer.top, 10010); // where the system suggested
         EXPECT_EQ(places(), dpi == 144 ? at144 : at96);
     }
 }
@@ -491,8 +493,7 @@ TEST_F(MorvaneCalcExe, ByKeyboard)
 // ends the program as its close box does.
 TEST_F(MorvaneCalcExe, TakesOnlyWhatANumberHolds)
 {
-    setClipboard(CreateWindowExW(0, WC_STATICW, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr),
-                 L"99 -x");
+    setClipboard(m_window, L"99 -x");
     const DWORD copies = GetClipboardSequenceNumber();
     std::string shown = walk({{{shift | '\t'}, cmdQuit}});
     // clang-format off
