@@ -92,9 +92,10 @@ public:
         constexpr std::array<std::pair<const wchar_t *, LONG>, 3> roles{
             {{WC_STATICW, ROLE_SYSTEM_STATICTEXT}, {WC_EDITW, ROLE_SYSTEM_TEXT}, {WC_BUTTONW, ROLE_SYSTEM_PUSHBUTTON}}};
         std::array<wchar_t, 16> kind{};
-        GetClassNameW(m_control, kind.data(), kind.size());
+        if (child.vt != VT_I4 || child.lVal != CHILDID_SELF || !GetClassNameW(m_control, kind.data(), kind.size()))
+            return m_system->get_accRole(child, role);
         for (const auto &[name, own] : roles)
-            if (child.vt == VT_I4 && child.lVal == CHILDID_SELF && lstrcmpiW(kind.data(), name) == 0) {
+            if (lstrcmpiW(kind.data(), name) == 0) {
                 role->vt = VT_I4;
                 role->lVal = own;
                 return S_OK;

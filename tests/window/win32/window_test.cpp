@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
-#include <functional>
 #include <iomanip>
 #include <memory>
 #include <optional>
@@ -55,7 +54,8 @@ std::string marked(HWND box)
 }
 
 // What a screen reader gets from a control's own object (oleacc), as
-// "name: description (role, its states)"; "(no object)" also where the
+// "name: description (role, its states)", the role as oleacc's number (41
+// static text, 42 text, 43 push button); "(no object)" also where the
 // system's object of the control as a window is missing.
 std::string heard(HWND control)
 {
@@ -67,19 +67,17 @@ std::string heard(HWND control)
         if (FAILED(AccessibleObjectFromWindow(control, id, accessibleId, reinterpret_cast<void **>(&object))))
             return "(no object)";
     }
-    VARIANT self{}; // CHILDID_SELF
-    self.vt = VT_I4;
-    VARIANT role{}, state{};
+    VARIANT self{}, role{}, state{};
+    self.vt = VT_I4; // CHILDID_SELF
     std::array<BSTR, 2> words{};
-    std::array<wchar_t, 40> roleName{};
     object->get_accName(self, &words[0]);
     object->get_accDescription(self, &words[1]);
-    if (SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4)
-        GetRoleTextW(role.lVal, roleName.data(), roleName.size());
+    object->get_accRole(self, &role);
     object->get_accState(self, &state);
     object->Release();
     const std::string said = utf8(words[0] ? words[0] : L"(none)") + ": " + utf8(words[1] ? words[1] : L"") + " ("
-                             + utf8(roleName.data()) + (state.lVal & STATE_SYSTEM_READONLY ? ", read-only" : "")
+                             + (role.vt == VT_I4 ? std::to_string(role.lVal) : "no role")
+                             + (state.lVal & STATE_SYSTEM_READONLY ? ", read-only" : "")
                              + (state.lVal & STATE_SYSTEM_INVISIBLE ? ", passed over)" : ")");
     SysFreeString(words[0]);
     SysFreeString(words[1]);
@@ -130,15 +128,12 @@ protected:
     [[nodiscard]] HWND control(layout::Array array, int index = 0) const { return m_window->control(array, index); }
     [[nodiscard]] std::string text(layout::Array a, int i = 0) const { return utf8(windowText(control(a, i))); }
 
-    // Hands queued messages to the window as the program's loop does.
+    // Hands queued messages to the window. Keys go through the program's own
+    // loop in the tests of MorvaneCalc.exe.
     void pump()
     {
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            if (!m_window || !m_window->preTranslate(message)) {
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
-            }
+        for (MSG message{}; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageW(&message);
     }
     void calculateAt(const std::optional<std::string> &frequency = {})
     {
@@ -240,12 +235,11 @@ TEST_F(Win32Window, StartsAsDesignedAndIsHeard)
         // clang-format on
         said += heard(c) + (GetWindowLongW(c, GWL_EXSTYLE) & WS_EX_CLIENTEDGE ? " sunken|" : "|");
     EXPECT_EQ(said,
-              "( 00':  (static text, passed over)|Frequency: 21 point 2 5 0 megacycles, Type center of frequency here "
-              "(text) sunken|Length over all: 6 point 6 3 metres, 21 feet 8 point 9 inches (text, read-only) sunken|"
-              "Length of coaxial cable: 4 point 6 8 metres, 15 feet 4 point 2 inches (text, read-only) sunken|Length "
-              "of stub: 0 point 9 7 metres, 3 feet 2 point 4 inches (text, read-only) sunken|megacycles:  (static "
-              "text)|21 feet 8 point 9 inches:  (static text)|8,9'' ):  (static text, passed over)|Frequency:  (static "
-              "text)|Quit: Quit this program (push button)|");
+              "( 00':  (41, passed over)|Frequency: 21 point 2 5 0 megacycles, Type center of frequency here (42) "
+              "sunken|Length over all: 6 point 6 3 metres, 21 feet 8 point 9 inches (42, read-only) sunken|Length of "
+              "coaxial cable: 4 point 6 8 metres, 15 feet 4 point 2 inches (42, read-only) sunken|Length of stub: 0 "
+              "point 9 7 metres, 3 feet 2 point 4 inches (42, read-only) sunken|megacycles:  (41)|21 feet 8 point 9 "
+              "inches:  (41)|8,9'' ):  (41, passed over)|Frequency:  (41)|Quit: Quit this program (43)|");
 }
 
 // Twips to pixels at 96 dots an inch (15 a pixel) and at 144 (10 a pixel),
@@ -317,11 +311,7 @@ TEST_F(Win32Window, CalculatesEachRowAsEveryWindowDoes)
         SendMessageW(control(Text1), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control(Text1)), MAKELPARAM(-1, -1));
         pump();
         EXPECT_EQ(marked(control(Text1)), text(Text1)); // nothing selected
-        calculateAt();                                  // which reads the box's text as it is
-        EXPECT_EQ(m_window->workingValues().FrequencyText.substr(0, 15),
-                  over ? "999999999999999"
-                       : "\xF0\x9F\x93\xA1"
-                         "99 -x21,250");
+        calculateAt(); // which reads the box's text as it is: a warning says what is wrong with it
         EXPECT_NE(std::exchange(warnings, {}).at(0).find(over ? "too large" : "not a number"), std::string::npos);
         EXPECT_EQ(marked(control(Text1)), '[' + text(Text1) + ']'); // all of it, a character beyond 16 bits included
     }
@@ -359,14 +349,6 @@ std::string ending(const PROCESS_INFORMATION &process)
     for (HANDLE handle : {process.hThread, process.hProcess})
         CloseHandle(handle);
     return std::to_string(exitCode) + ' ' + utf8(said.data()).substr(0, 38); // the words its two boxes share
-}
-
-// Whether the condition comes to hold within ten seconds.
-bool until(const std::function<bool()> &condition)
-{
-    for (int wait = 0; wait < 500 && !condition(); ++wait)
-        Sleep(20);
-    return condition();
 }
 
 // Keys as virtual-key codes, each with the modifiers held around it.
@@ -418,7 +400,7 @@ protected:
         m_process = start(arguments.at(0));
         ASSERT_EQ(WaitForInputIdle(m_process.hProcess, 120000), 0U); // its window made, its loop waiting
         m_window = FindWindowW(L"MorvaneCalc.frmHaupt", nullptr);
-        ASSERT_TRUE(until([this] { return focus() == control(Text1); }));
+        ASSERT_EQ(walk({{L"", Text1}}).substr(0, 8), "Text1(0)"); // the focus in the frequency box
     }
     void TearDown() override { EXPECT_EQ(ending(m_process), "0 "); }
 
@@ -440,8 +422,7 @@ protected:
             std::vector<INPUT> events;
             RECT r{};
             GetWindowRect(control(step.clicked, std::max(step.clickedIndex, 0)), &r);
-            const LONG x = (r.left + r.right) / 2;
-            const LONG y = (r.top + r.bottom) / 2;
+            const LONG x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
             for (const DWORD button : std::array<DWORD, 3>{MOUSEEVENTF_LEFTDOWN, 0, MOUSEEVENTF_LEFTUP})
                 if (step.clickedIndex >= 0)
                     events.push_back(input(INPUT_MOUSE, 0, button, x + (button ? 0 : step.dx), y));
@@ -453,7 +434,9 @@ protected:
                         events.push_back(input(INPUT_KEYBOARD, stroke, up));
             }
             SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
-            if (!until([&] { return focus() == control(step.focused, step.index); }))
+            for (int wait = 0; wait < 500 && focus() != control(step.focused, step.index); ++wait)
+                Sleep(20); // ten seconds at most
+            if (focus() != control(step.focused, step.index))
                 return shown + "the focus stayed on " + nameOf(focus());
             shown += nameOf(focus());
             for (int box = 0; box < 4; ++box)
