@@ -18,9 +18,6 @@ constexpr const wchar_t *className = L"MorvaneCalc.frmHaupt";
 // A fixed size: nothing to maximize or to drag larger.
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD windowExStyle = WS_EX_CONTROLPARENT;
-// Clear of IDOK and IDCANCEL, which Enter and Escape send: no control is a
-// default or cancel button.
-constexpr int firstControlId = 100;
 constexpr UINT_PTR subclassId = 1;
 constexpr int pointsPerInch = 72;
 constexpr WORD iconResource = 1;

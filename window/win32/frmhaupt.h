@@ -22,6 +22,11 @@ public:
     frmHaupt(frmHaupt &&) = delete;
     frmHaupt &operator=(frmHaupt &&) = delete;
 
+    // A control's id is this plus its row in the layout table: clear of IDOK
+    // and IDCANCEL, which Enter and Escape send, so that no control is a
+    // default or cancel button.
+    static constexpr int firstControlId = 100;
+
     [[nodiscard]] HWND handle() const { return m_window; }
     // A control by its row in the layout table.
     [[nodiscard]] HWND control(layout::Array array, int index = 0) const;

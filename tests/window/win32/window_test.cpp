@@ -18,9 +18,7 @@
 namespace {
 
 using enum layout::Array;
-
-// The window numbers its controls from 100 in the order of the layout table.
-constexpr int firstId = 100;
+constexpr int firstId = frmHaupt::firstControlId;
 
 // A control of the window, also in another process, by its name in the code.
 std::string nameOf(HWND control)
@@ -32,9 +30,8 @@ std::string nameOf(HWND control)
 std::string utf8(std::wstring_view text)
 {
     std::string bytes(text.size() * 3, '\0');
-    const int size = static_cast<int>(text.size());
-    return bytes.substr(0,
-                        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), size * 3, nullptr, nullptr));
+    const auto n = static_cast<int>(text.size());
+    return bytes.substr(0, WideCharToMultiByte(CP_UTF8, 0, text.data(), n, bytes.data(), n * 3, nullptr, nullptr));
 }
 
 // Asked of the control itself, also in another process.
